@@ -1,0 +1,40 @@
+# The two commands a new user needs: `make run` and `make test`.
+.PHONY: all deps build run test asan fuzz bench format clean
+
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 30
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS)
+
+# Starts the window in the examples folder, whose preset file fills the Name list.
+run: build
+	cd examples && ../build/dev/src/app/Varnholt
+
+test: build
+	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error
+
+asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS) --output-on-failure --no-tests=error
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	bash scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
+
+bench: build
+	bash scripts/run-benches.sh build/dev
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

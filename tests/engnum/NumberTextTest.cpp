@@ -1,0 +1,54 @@
+#include "engnum/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+TEST(NumberText, FixedDecimalsLikePrintf) {
+  EXPECT_EQ(FormatFixed(1.3314016810396694, 6), "1.331402");
+  EXPECT_EQ(FormatFixed(1.5, 6), "1.500000");
+  EXPECT_EQ(FormatFixed(-0.0000004, 6), "-0.000000");
+  EXPECT_EQ(FormatFixed(HUGE_VAL, 6), "inf");
+  // The largest double, written whole: 309 integer digits, a point, six decimals.
+  const std::string longest = FormatFixed(1.7976931348623157e308, 6);
+  EXPECT_EQ(longest.size(), 316u);
+  EXPECT_EQ(longest.substr(0, 6), "179769");
+  EXPECT_EQ(longest.substr(longest.size() - 7), ".000000");
+  EXPECT_EQ(FormatFixed(1e25, 6), "10000000000000000905969664.000000");
+}
+
+TEST(NumberText, ReadDecimalRejectsWhatIsNotADecimal) {
+  double value = 7.0;
+  for (const char* text : {"", "+", "-", ".", "e5", "+.e1", "inf", "nan", " 1"}) {
+    EXPECT_FALSE(ReadDecimal(text, value)) << text;
+  }
+  EXPECT_EQ(value, 7.0);
+  ASSERT_TRUE(ReadDecimal("0x1A", value));
+  EXPECT_EQ(value, 0.0);
+  ASSERT_TRUE(ReadDecimal("-.5e+2x", value));
+  EXPECT_EQ(value, -50.0);
+}
+
+// The German run of the suite only proves something if the C library really
+// switched to a decimal comma there.
+TEST(NumberText, IgnoresADecimalCommaLocale) {
+  const char* lcAll = std::getenv("LC_ALL");
+  if (lcAll == nullptr || std::strncmp(lcAll, "de_DE", 5) != 0)
+    GTEST_SKIP() << "runs under LC_ALL=de_DE.UTF-8";
+  char printed[32];
+  std::snprintf(printed, sizeof printed, "%.6f", 1.5);
+  ASSERT_STREQ(printed, "1,500000") << "the German locale did not take effect";
+  EXPECT_EQ(FormatFixed(1.5, 6), "1.500000");
+  double value = 0.0;
+  ASSERT_TRUE(ReadDecimal("1.5", value));
+  EXPECT_EQ(value, 1.5);
+}
+
+}  // namespace
