@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// What the circuit commands need of the main dialog: its six edit fields, a
+// message box and the response plot. The dialog implements it; tests use a fake.
+
+enum class Field { L, RS, C, RL, F, Q };
+
+// A command reads one field with this count, terminator included: at most 30
+// characters arrive.
+inline constexpr std::size_t kMaxFieldText = 31;
+
+class CommandView {
+ public:
+  virtual ~CommandView() = default;
+
+  // The field's text as 8-bit bytes (micro sign 0xB5), at most maxCount - 1 of them.
+  virtual std::string GetFieldText(Field field, std::size_t maxCount) = 0;
+  virtual void SetFieldText(Field field, const std::string& text) = 0;
+
+  // A modal box owned by the dialog, OK only, no icon. A null caption shows
+  // the application name.
+  virtual void ShowMessage(const std::string& text, const char* caption) = 0;
+
+  // Hands the plot the curve's F and Q, marks it current (black) or stale
+  // (grey), and has the plot repaint.
+  virtual void ShowCurve(double F, double Q, bool current) = 0;
+};
