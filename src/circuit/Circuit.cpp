@@ -40,8 +40,3 @@ double QualityFactorForRL(double RL) { return QualityFactor(g_circuit.L, g_circu
 double QualityFactorForCRL(double C, double RL) { return QualityFactor(g_circuit.L, g_circuit.RS, C, RL); }
 
 double SerialQualityFactor(double L, double C, double RS) { return std::sqrt(L / C) / RS; }
-
-double ResponseMagnitude(double f, double F, double Q) {
-  const double r = f / F;
-  return 1.0 / std::sqrt(((r * r) * r) * r + ((1.0 / (Q * Q)) - 2.0) * r * r + 1.0);
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // The working record of the six quantities that the commands exchange, and
 // the formulas of a cartridge (L in series with RS) loaded by C parallel RL.
 // Quantities are doubles in base SI units; Q is a plain ratio. The formulas
@@ -33,5 +35,9 @@ double QualityFactorForCRL(double C, double RL);
 double SerialQualityFactor(double L, double C, double RS);
 
 // Magnitude of the normalised second-order low-pass at frequency f: 1 at f = 0,
-// Q at f = F. Runs once per plot column: no allocation, only a square root.
-double ResponseMagnitude(double f, double F, double Q);
+// Q at f = F. Runs once per plot column: inline, no allocation, only a square
+// root.
+inline double ResponseMagnitude(double f, double F, double Q) {
+  const double r = f / F;
+  return 1.0 / std::sqrt(((r * r) * r) * r + ((1.0 / (Q * Q)) - 2.0) * r * r + 1.0);
+}

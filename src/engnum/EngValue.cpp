@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 
 namespace {
@@ -17,7 +18,32 @@ constexpr int kNoPrefixIndex = 8;
 
 static_assert(EngPrefixChars.size() == 17 && EngPrefixCharsMicro.size() == 17);
 
-std::size_t Position(std::string_view set, char c) { return set.find(c); }
+// One table lookup per character instead of a search through the sets.
+struct CharClasses {
+  bool start[256] = {};
+  signed char prefix[256] = {};  // index in EngPrefixChars, or -1
+  signed char micro[256] = {};   // index in EngPrefixCharsMicro, or -1
+
+  constexpr CharClasses() {
+    for (int i = 0; i < 256; ++i) prefix[i] = micro[i] = -1;
+    for (char c : EngStartChars) start[static_cast<unsigned char>(c)] = true;
+    for (std::size_t i = 0; i < EngPrefixChars.size(); ++i)
+      prefix[static_cast<unsigned char>(EngPrefixChars[i])] = static_cast<signed char>(i);
+    for (std::size_t i = 0; i < EngPrefixCharsMicro.size(); ++i)
+      micro[static_cast<unsigned char>(EngPrefixCharsMicro[i])] = static_cast<signed char>(i);
+  }
+};
+constexpr CharClasses kClasses;
+
+unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+
+// 10^-precision for the precisions a double can carry; pow() for the rest.
+double NegativePowerOfTen(int precision) {
+  static constexpr double kPowers[] = {1e0,  1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,
+                                       1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17};
+  if (precision >= 0 && precision < static_cast<int>(std::size(kPowers))) return kPowers[precision];
+  return std::pow(10.0, -precision);
+}
 
 // Appends the decimal digits of `value` (no sign, no leading zeros).
 std::size_t AppendDecimal(char* out, int value) {
@@ -40,22 +66,26 @@ double ParseEngValue(const char* text) {
   const std::size_t length = strnlen(text, kEngParseLimit);
   std::memcpy(work, text, length);
 
-  const std::string_view copy(work, length);
-  const std::size_t start = copy.find_first_of(EngStartChars);
-  if (start == std::string_view::npos) return 0.0;
+  std::size_t start = 0;
+  while (start < length && !kClasses.start[Byte(work[start])]) ++start;
+  if (start == length) return 0.0;
 
+  // The plain set is searched first over the whole stretch; only when it has
+  // no match does the micro sign count.
   std::size_t end = length;
   int index = kNoPrefixIndex;
-  const std::string_view rest = copy.substr(start);
-  std::size_t prefixAt = rest.find_first_of(EngPrefixChars);
-  std::string_view prefixSet = EngPrefixChars;
-  if (prefixAt == std::string_view::npos) {
-    prefixAt = rest.find_first_of(EngPrefixCharsMicro);
-    prefixSet = EngPrefixCharsMicro;
-  }
-  if (prefixAt != std::string_view::npos) {
-    index = static_cast<int>(Position(prefixSet, rest[prefixAt]));
-    end = start + prefixAt;
+  std::size_t at = start;
+  while (at < length && kClasses.prefix[Byte(work[at])] < 0) ++at;
+  if (at < length) {
+    index = kClasses.prefix[Byte(work[at])];
+    end = at;
+  } else {
+    at = start;
+    while (at < length && kClasses.micro[Byte(work[at])] < 0) ++at;
+    if (at < length) {
+      index = kClasses.micro[Byte(work[at])];
+      end = at;
+    }
   }
 
   const int exponent = 3 * (index - kNoPrefixIndex);
@@ -79,7 +109,7 @@ char* FormatEngValue(double value, int precision, char* out, std::size_t outSize
 
   const bool negative = value < 0.0;
   double a = std::fabs(value);
-  const double lo = 1.0 - 5.0 * std::pow(10.0, -precision);
+  const double lo = 1.0 - 5.0 * NegativePowerOfTen(precision);
   const double hi = 1000.0 * lo;
 
   std::size_t index = kNoPrefixIndex;
