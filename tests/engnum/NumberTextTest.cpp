@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <locale.h>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 
 namespace {
@@ -34,6 +36,37 @@ TEST(NumberText, ReadDecimalRejectsWhatIsNotADecimal) {
   EXPECT_EQ(value, 0.0);
   ASSERT_TRUE(ReadDecimal("-.5e+2x", value));
   EXPECT_EQ(value, -50.0);
+}
+
+// printf in the C locale, whatever the process locale is.
+std::string CPrintf(const char* format, int precision, double value) {
+  const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  const locale_t previous = uselocale(c);
+  char text[512];
+  std::snprintf(text, sizeof text, format, precision, value);
+  uselocale(previous);
+  freelocale(c);
+  return text;
+}
+
+TEST(NumberText, AgreesWithTheCLibraryInTheCLocale) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-320, 308);
+  std::uniform_int_distribution<int> digits(1, 17);
+  for (int i = 0; i < 20000; ++i) {
+    // Mostly random values, and every tenth one a value that sits on a rounding edge.
+    double value = mantissa(random) * std::pow(10.0, exponent(random));
+    if (i % 10 == 0) value = std::round(value * 1e6) / 1e6 + 5e-7;
+    if (i % 2 == 1) value = -value;
+    const int precision = digits(random);
+    char out[64];
+    WriteGeneral(value, precision, out, sizeof out);
+    ASSERT_EQ(std::string(out), CPrintf("%.*g", precision, value)) << value << " at " << precision;
+    if (std::fabs(value) < 1e30) {
+      ASSERT_EQ(FormatFixed(value, 6), CPrintf("%.*f", 6, value)) << value;
+    }
+  }
 }
 
 // The German run of the suite only proves something if the C library really
