@@ -1,10 +1,13 @@
 #include "PaintRecording.h"
 #include "TestFont.h"
+#include "plot/LineRaster.h"
 #include "plot/RasterPlotCanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+
+#include <random>
 
 namespace {
 
@@ -123,6 +126,26 @@ TEST(RasterPlotCanvas, LinesExcludeTheirEndPixel) {
       const bool covered = x == 3 || (x == 5 && y >= 2 && y < 7);
       EXPECT_EQ(At(image, x, y), covered ? kMajorGridColour : kPlotWhite) << x << "," << y;
     }
+  }
+}
+
+// Horizontal and vertical lines take a shorter road than the rest; they must
+// cover the very pixels the general rasteriser gives.
+TEST(RasterPlotCanvas, AxisLinesCoverWhatTheRasteriserGives) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> coordinate(-8, 20);
+  for (int round = 0; round < 2000; ++round) {
+    const int x0 = coordinate(random), y0 = coordinate(random);
+    const bool horizontal = round % 2 == 0;
+    const int x1 = horizontal ? coordinate(random) : x0;
+    const int y1 = horizontal ? y0 : coordinate(random);
+    QImage image = Blank(12, 10);
+    RasterPlotCanvas canvas(image, TestFont());
+    canvas.MoveTo(x0, y0);
+    canvas.LineTo(x1, y1);
+    QImage expected = Blank(12, 10);
+    RasterLine(x0, y0, x1, y1, {0, 0, 12, 10}, [&](int x, int y) { expected.setPixel(x, y, qRgb(0, 0, 0)); });
+    ASSERT_EQ(image, expected) << x0 << "," << y0 << " -> " << x1 << "," << y1;
   }
 }
 
