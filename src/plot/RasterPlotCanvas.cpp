@@ -1,0 +1,150 @@
+#include "plot/RasterPlotCanvas.h"
+
+#include "plot/LineRaster.h"
+
+#include <QPainter>
+#include <QString>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+QRgb ToQRgb(PlotColour colour) {
+  return qRgb(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+              static_cast<int>((colour >> 16) & 0xFF));
+}
+
+PlotColour ToPlotColour(QRgb rgb) {
+  return static_cast<PlotColour>(qRed(rgb)) | static_cast<PlotColour>(qGreen(rgb)) << 8 |
+         static_cast<PlotColour>(qBlue(rgb)) << 16;
+}
+
+RasterPlotCanvas::RasterPlotCanvas(QImage& image, const QFont& font)
+    : m_image(image), m_font(font), m_metrics(font, &image), m_objects{{0x000000, true}} {
+  if (m_image.format() != QImage::Format_RGB32) m_image = m_image.convertToFormat(QImage::Format_RGB32);
+  m_objects.reserve(8);
+}
+
+namespace {
+
+// The pixels a run from `start` toward `end` covers (start included, end
+// excluded) as the half-open range [first, last), limited to [lo, hi).
+std::pair<int, int> HalfOpenSpan(int start, int end, int lo, int hi) {
+  const std::int64_t first = start <= end ? start : std::int64_t{end} + 1;
+  const std::int64_t last = start <= end ? end : std::int64_t{start} + 1;
+  const std::int64_t from = std::max<std::int64_t>(first, lo);
+  const std::int64_t to = std::min<std::int64_t>(last, hi);
+  return {static_cast<int>(from), static_cast<int>(std::max(from, to))};
+}
+
+}  // namespace
+
+PlotRect RasterPlotCanvas::GetClientRect() { return {0, 0, m_image.width(), m_image.height()}; }
+
+PlotObject RasterPlotCanvas::CreatePen(PlotColour colour) {
+  m_objects.push_back({colour, true});
+  return static_cast<PlotObject>(m_objects.size() - 1);
+}
+
+PlotObject RasterPlotCanvas::CreateSolidBrush(PlotColour colour) { return CreatePen(colour); }
+
+PlotObject RasterPlotCanvas::SelectPen(PlotObject pen) {
+  const PlotObject previous = m_pen;
+  m_pen = pen;
+  return previous;
+}
+
+void RasterPlotCanvas::DeleteObject(PlotObject object) {
+  // The canvas's own pen and the selected pen stay, as a drawing context keeps them.
+  if (object > 0 && object < static_cast<PlotObject>(m_objects.size()) && object != m_pen) {
+    m_objects[object].alive = false;
+  }
+}
+
+PlotColour RasterPlotCanvas::ColourOf(PlotObject object) const {
+  if (object < 0 || object >= static_cast<PlotObject>(m_objects.size()) || !m_objects[object].alive) {
+    return m_objects[0].colour;
+  }
+  return m_objects[object].colour;
+}
+
+void RasterPlotCanvas::SetLineMix(PlotLineMix mix) { m_mix = mix; }
+
+void RasterPlotCanvas::SetTextColor(PlotColour colour) { m_textColour = colour; }
+
+void RasterPlotCanvas::FrameRect(const PlotRect& rect, PlotObject brush) {
+  if (rect.left >= rect.right || rect.top >= rect.bottom) return;
+  const PlotColour colour = ColourOf(brush);
+  FillSolidRect({rect.left, rect.top, rect.right, rect.top + 1}, colour);
+  FillSolidRect({rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
+  FillSolidRect({rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
+  FillSolidRect({rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
+}
+
+void RasterPlotCanvas::FillSolidRect(const PlotRect& rect, PlotColour colour) {
+  const int left = std::max(rect.left, 0);
+  const int top = std::max(rect.top, 0);
+  const int right = std::min(rect.right, m_image.width());
+  const int bottom = std::min(rect.bottom, m_image.height());
+  if (left >= right || top >= bottom) return;
+  uchar* bits = m_image.bits();
+  const qsizetype stride = m_image.bytesPerLine();
+  // One row pixel by pixel, the others copied from it: the library's copy is
+  // several times faster than a store per pixel.
+  QRgb* first = reinterpret_cast<QRgb*>(bits + top * stride) + left;
+  std::fill(first, first + (right - left), ToQRgb(colour));
+  const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(QRgb);
+  for (int y = top + 1; y < bottom; ++y) {
+    std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + left, first, bytes);
+  }
+}
+
+void RasterPlotCanvas::MoveTo(int x, int y) {
+  m_x = x;
+  m_y = y;
+}
+
+void RasterPlotCanvas::LineTo(int x, int y) {
+  const QRgb pen = ToQRgb(ColourOf(m_pen));
+  // Either mix as (pixel & keep) | set, without a branch per pixel.
+  const bool mask = m_mix == PlotLineMix::kMaskPen;
+  const QRgb keep = mask ? pen : 0;
+  const QRgb set = mask ? 0 : pen;
+  uchar* bits = m_image.bits();
+  const qsizetype stride = m_image.bytesPerLine();
+  const auto mix = [keep, set](QRgb& pixel) { pixel = (pixel & keep) | set; };
+  const PlotRect clip = GetClientRect();
+  if (y == m_y && y >= clip.top && y < clip.bottom) {
+    // Grid lines are horizontal or vertical: walk the clipped span directly.
+    const auto [from, to] = HalfOpenSpan(m_x, x, clip.left, clip.right);
+    QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    for (int px = from; px < to; ++px) mix(row[px]);
+  } else if (x == m_x && x >= clip.left && x < clip.right) {
+    const auto [from, to] = HalfOpenSpan(m_y, y, clip.top, clip.bottom);
+    for (int py = from; py < to; ++py) mix(reinterpret_cast<QRgb*>(bits + py * stride)[x]);
+  } else if (y != m_y && x != m_x) {
+    RasterLine(m_x, m_y, x, y, clip,
+               [&](int px, int py) { mix(reinterpret_cast<QRgb*>(bits + py * stride)[px]); });
+  }
+  m_x = x;
+  m_y = y;
+}
+
+void RasterPlotCanvas::TextOut(int x, int y, std::string_view text) {
+  if (m_image.isNull()) return;
+  const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const int width = m_metrics.horizontalAdvance(string);
+  FillSolidRect({x, y, x + width, y + m_metrics.height()}, 0xFFFFFF);
+  QPainter painter(&m_image);
+  painter.setFont(m_font);
+  painter.setPen(QColor(ToQRgb(m_textColour)));
+  painter.drawText(x, y + m_metrics.ascent(), string);
+}
+
+QImage RenderResponsePlot(const ResponsePlotView& view, QSize size, const QFont& font) {
+  QImage image(size, QImage::Format_RGB32);
+  RasterPlotCanvas canvas(image, font);
+  PaintResponsePlot(view, canvas);
+  return image;
+}

@@ -1,0 +1,172 @@
+#include "plot/ResponsePlotPaint.h"
+
+#include "circuit/Circuit.h"
+#include "engnum/EngValue.h"
+#include "plot/PlotFrame.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+bool Inside(const PlotRect& r, int x, int y) {
+  return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
+}
+
+// The decade at or below the frequency of the left edge; labels and vertical
+// grid start here. Zero for an area so wide that the edge's frequency
+// underflows: multiplying or adding zero would never reach the right edge.
+double FirstDecade(const PlotFrame& frame) {
+  return std::pow(10.0, std::floor(std::log10(frame.FrequencyAt(frame.client.left))));
+}
+
+// The multiple of 10 dB at or below the level of the bottom edge.
+int FirstLevel(const PlotFrame& frame) {
+  return TruncToPixels(std::floor(frame.LevelAt(frame.client.bottom) / 10) * 10);
+}
+
+void DrawFrequencyLabels(PlotCanvas& canvas, const PlotFrame& frame, double firstDecade) {
+  const PlotRect& client = frame.client;
+  if (!(firstDecade > 0)) return;
+  for (double f = firstDecade; frame.ColumnOf(f) < client.right; f *= 10) {
+    char text[kEngTextSize + 2];
+    FormatEngValue(f, 4, text, kEngTextSize);
+    std::strcat(text, "Hz");
+    ClippedTextOut(canvas, frame.ColumnOf(f) - 20, client.bottom - 20, text);
+  }
+}
+
+void DrawLevelLabels(PlotCanvas& canvas, const PlotFrame& frame, int firstLevel) {
+  const PlotRect& client = frame.client;
+  for (int d = firstLevel; frame.RowOf(d) > client.top; d += 10) {
+    char text[16];
+    char* end = std::to_chars(text, text + sizeof text - 3, d).ptr;
+    std::memcpy(end, "dB", 3);
+    ClippedTextOut(canvas, client.left + 10, frame.RowOf(d), text);
+  }
+}
+
+void DrawVerticalLine(PlotCanvas& canvas, const PlotFrame& frame, int x) {
+  canvas.MoveTo(x, frame.client.top);
+  ClippedLineTo(canvas, x, frame.client.bottom);
+}
+
+void DrawHorizontalLine(PlotCanvas& canvas, const PlotFrame& frame, int y) {
+  canvas.MoveTo(frame.client.left, y);
+  ClippedLineTo(canvas, frame.client.right, y);
+}
+
+// Decade lines dark, the multiples 2 to 9 of each decade light. The multiples
+// are reached by addition, so the tenth is the next decade line.
+void DrawVerticalGrid(PlotCanvas& canvas, const PlotFrame& frame, double firstDecade, PlotObject minorPen,
+                      PlotObject majorPen) {
+  const int right = frame.client.right;
+  if (!(firstDecade > 0)) return;
+  double f = firstDecade;
+  while (frame.ColumnOf(f) < right) {
+    canvas.SelectPen(majorPen);
+    const double step = f;
+    DrawVerticalLine(canvas, frame, frame.ColumnOf(f));
+    f += step;
+    canvas.SelectPen(minorPen);
+    for (int multiple = 2; multiple <= 9; ++multiple) {
+      if (frame.ColumnOf(f) >= right) break;
+      DrawVerticalLine(canvas, frame, frame.ColumnOf(f));
+      f += step;
+    }
+  }
+}
+
+// A line at every whole decibel, those at multiples of 10 dB dark.
+void DrawHorizontalGrid(PlotCanvas& canvas, const PlotFrame& frame, int firstLevel, PlotObject minorPen,
+                        PlotObject majorPen) {
+  const int top = frame.client.top;
+  int d = firstLevel;
+  while (frame.RowOf(d) > top) {
+    canvas.SelectPen(majorPen);
+    DrawHorizontalLine(canvas, frame, frame.RowOf(d));
+    ++d;
+    canvas.SelectPen(minorPen);
+    for (int counter = 2; counter <= 10; ++counter) {
+      if (frame.RowOf(d) <= top) break;
+      DrawHorizontalLine(canvas, frame, frame.RowOf(d));
+      ++d;
+    }
+  }
+}
+
+// One sample per column, right included. A level that is not finite becomes a
+// row far outside (above for +inf, below otherwise), so the position moves
+// there and no segment ends at it.
+void DrawCurve(PlotCanvas& canvas, const PlotFrame& frame, double F, double Q) {
+  const PlotRect& client = frame.client;
+  for (int x = client.left; x <= client.right; ++x) {
+    const double level = 20 * std::log10(ResponseMagnitude(frame.FrequencyAt(x), F, Q));
+    const int y = frame.RowOf(level);
+    if (x == client.left) {
+      canvas.MoveTo(x, y);
+    } else {
+      ClippedLineTo(canvas, x, y);
+    }
+  }
+}
+
+}  // namespace
+
+bool HasResponseCurve(const ResponsePlotView& view) {
+  return std::isfinite(view.m_dF) && view.m_dF > 0 && std::isfinite(view.m_dQ) && view.m_dQ > 0;
+}
+
+void ClippedLineTo(PlotCanvas& canvas, int x, int y) {
+  if (Inside(canvas.GetClientRect(), x, y)) {
+    canvas.LineTo(x, y);
+  } else {
+    canvas.MoveTo(x, y);
+  }
+}
+
+void ClippedTextOut(PlotCanvas& canvas, int x, int y, std::string_view text) {
+  if (Inside(canvas.GetClientRect(), x, y)) canvas.TextOut(x, y, text);
+}
+
+void PaintResponsePlot(const ResponsePlotView& view, PlotCanvas& canvas) {
+  const PlotObject whiteBrush = canvas.CreateSolidBrush(kPlotWhite);
+
+  // The canvas is one unit per pixel already; no mapping to set up.
+  const PlotRect client = canvas.GetClientRect();
+  canvas.FrameRect(client, whiteBrush);
+  canvas.FillSolidRect(client, kPlotWhite);
+
+  const PlotObject curvePen = canvas.CreatePen(kCurveColour);
+  const PlotObject minorPen = canvas.CreatePen(kMinorGridColour);
+  const PlotObject majorPen = canvas.CreatePen(kMajorGridColour);
+  canvas.SetLineMix(PlotLineMix::kMaskPen);
+  const PlotObject originalPen = canvas.SelectPen(minorPen);
+  canvas.SetTextColor(kLabelColour);
+
+  // The loops below would never end for a scale or centre that is not a
+  // positive finite number; nothing else ever sets them.
+  const bool frameUsable = view.m_nScale > 0 && std::isfinite(view.m_dCenterFreq) && view.m_dCenterFreq > 0 &&
+                           std::isfinite(view.m_dCenterDb);
+  if (frameUsable) {
+    const PlotFrame frame(client, view.m_dCenterFreq, view.m_dCenterDb, view.m_nScale);
+    const double firstDecade = FirstDecade(frame);
+    const int firstLevel = FirstLevel(frame);
+    DrawFrequencyLabels(canvas, frame, firstDecade);
+    DrawLevelLabels(canvas, frame, firstLevel);
+    DrawVerticalGrid(canvas, frame, firstDecade, minorPen, majorPen);
+    DrawHorizontalGrid(canvas, frame, firstLevel, minorPen, majorPen);
+    if (HasResponseCurve(view)) {
+      // A stale curve keeps the minor-grid pen selected: light grey, not hidden.
+      if (view.m_bShowCurve != 0) canvas.SelectPen(curvePen);
+      DrawCurve(canvas, frame, view.m_dF, view.m_dQ);
+    }
+  }
+
+  canvas.SelectPen(originalPen);
+  canvas.DeleteObject(curvePen);
+  canvas.DeleteObject(minorPen);
+  canvas.DeleteObject(majorPen);
+  canvas.DeleteObject(whiteBrush);
+}
