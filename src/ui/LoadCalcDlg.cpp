@@ -4,16 +4,15 @@
 #include "AppIcon.h"
 #include "FieldText.h"
 #include "HelpPage.h"
+#include "MessageBoxes.h"
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -139,13 +138,8 @@ void CLoadCalcDlg::SetFieldText(Field field, const std::string& text) {
 }
 
 void CLoadCalcDlg::ShowMessage(const std::string& text, const char* caption) {
-  QMessageBox box(this);
-  box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(caption ? QString::fromLatin1(caption) : QCoreApplication::applicationName());
-  box.setTextFormat(Qt::PlainText);
-  box.setText(FromFieldBytes(text));
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
+  RunMessageBox(this, FromFieldBytes(text), caption ? QString::fromLatin1(caption) : QString(),
+                QMessageBox::Ok);
 }
 
 void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
@@ -156,15 +150,8 @@ void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
 }
 
 bool CLoadCalcDlg::ConfirmExit() {
-  QMessageBox box(this);
-  box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(QCoreApplication::applicationName());
-  box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromLatin1(kExitQuestion));
-  box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-  box.setDefaultButton(QMessageBox::Ok);
-  box.setEscapeButton(QMessageBox::Cancel);
-  return box.exec() == QMessageBox::Ok;
+  return RunMessageBox(this, QString::fromLatin1(kExitQuestion), QString(),
+                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 bool CLoadCalcDlg::OnSysCommand(unsigned nID) {
