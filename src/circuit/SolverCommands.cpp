@@ -8,6 +8,7 @@
 #include "QuadraticSolver.h"
 #include "engnum/EngValue.h"
 
+#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -18,13 +19,15 @@ bool ReadInput(CommandView& view, Field field, double& slot) {
   return slot > 0.0;  // false for not-a-number too
 }
 
+struct Input {
+  Field field;
+  double& slot;
+};
+
 // Every field is read and stored, even after one has failed.
-bool ReadInputs(CommandView& view, Field a, double& slotA, Field b, double& slotB, Field c, double& slotC,
-                Field d, double& slotD) {
-  bool ok = ReadInput(view, a, slotA);
-  ok = ReadInput(view, b, slotB) && ok;
-  ok = ReadInput(view, c, slotC) && ok;
-  ok = ReadInput(view, d, slotD) && ok;
+bool ReadInputs(CommandView& view, std::initializer_list<Input> inputs) {
+  bool ok = true;
+  for (const Input& input : inputs) ok = ReadInput(view, input.field, input.slot) && ok;
   if (!ok) view.ShowMessage(kInputErrorText, kInputErrorCaption);
   return ok;
 }
@@ -40,7 +43,7 @@ void CalculateAndShowCurve(CommandView& view) {
 
 void RunOptimizeCFromQ(CommandView& view) {
   CircuitValues& r = g_circuit;
-  if (!ReadInputs(view, Field::L, r.L, Field::RS, r.RS, Field::RL, r.RL, Field::Q, r.Q)) return;
+  if (!ReadInputs(view, {{Field::L, r.L}, {Field::RS, r.RS}, {Field::RL, r.RL}, {Field::Q, r.Q}})) return;
   const std::optional<double> C = SolveCFromQ(r.L, r.RS, r.RL, r.Q);
   if (!C) {
     view.ShowMessage(kNotVerifiedText, nullptr);
@@ -53,7 +56,7 @@ void RunOptimizeCFromQ(CommandView& view) {
 
 void RunOptimizeRLFromQ(CommandView& view) {
   CircuitValues& r = g_circuit;
-  if (!ReadInputs(view, Field::L, r.L, Field::RS, r.RS, Field::C, r.C, Field::Q, r.Q)) return;
+  if (!ReadInputs(view, {{Field::L, r.L}, {Field::RS, r.RS}, {Field::C, r.C}, {Field::Q, r.Q}})) return;
   const std::optional<double> RL = SolveRLFromQ(r.L, r.RS, r.C, r.Q);
   if (!RL) {
     view.ShowMessage(kNotVerifiedText, nullptr);
@@ -66,7 +69,7 @@ void RunOptimizeRLFromQ(CommandView& view) {
 
 void RunOptimizeCFromF(CommandView& view) {
   CircuitValues& r = g_circuit;
-  if (!ReadInputs(view, Field::L, r.L, Field::RS, r.RS, Field::RL, r.RL, Field::F, r.F)) return;
+  if (!ReadInputs(view, {{Field::L, r.L}, {Field::RS, r.RS}, {Field::RL, r.RL}, {Field::F, r.F}})) return;
   const double C = CapacitanceForFrequency(r.L, r.RS, r.RL, r.F);
   // The wanted F is shown back in engineering form until Calculate replaces it.
   view.SetFieldText(Field::F, FormatEngValue(r.F, 6));
