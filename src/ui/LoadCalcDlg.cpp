@@ -8,6 +8,7 @@
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
+#include "circuit/SolverCommands.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -162,27 +163,27 @@ bool CLoadCalcDlg::OnSysCommand(unsigned nID) {
 
 void CLoadCalcDlg::OnCalculate() { RunCalculate(*this); }
 
-void CLoadCalcDlg::OnOptimizeCFromQ() {}
+void CLoadCalcDlg::OnOptimizeCFromQ() { RunOptimizeCFromQ(*this); }
 
 void CLoadCalcDlg::OnExit() {
   if (ConfirmExit()) accept();
 }
 
-void CLoadCalcDlg::OnOptimizeRLFromQ() {}
+void CLoadCalcDlg::OnOptimizeRLFromQ() { RunOptimizeRLFromQ(*this); }
 
 void CLoadCalcDlg::OnClose() {
   // A confirmed close request is the Cancel command.
   if (ConfirmExit()) reject();
 }
 
-void CLoadCalcDlg::OnOptimizeCFromF() {}
+void CLoadCalcDlg::OnOptimizeCFromF() { RunOptimizeCFromF(*this); }
 
 void CLoadCalcDlg::OnHelpPage() {
   // Nothing to report if no browser can be started.
   QDesktopServices::openUrl(HelpPageUrl());
 }
 
-void CLoadCalcDlg::OnFullOptimization() {}
+void CLoadCalcDlg::OnFullOptimization() { RunFullOptimization(*this); }
 
 void CLoadCalcDlg::OnSelchangeName() {}
 
