@@ -15,6 +15,7 @@ build: deps
 
 # Starts the window in the examples folder, whose preset file fills the Name list.
 run: build
+	mkdir -p examples
 	cd examples && ../build/dev/src/app/Varnholt
 
 test: build

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "circuit/CommandView.h"
+#include "plot/ResponsePlot.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <map>
+#include <string>
+
+class QPushButton;
+
+// The main window: the component fields, the command buttons, the Name list,
+// the serial-Q hint and the response plot. The values live only in the fields;
+// each command reads what it needs through the CommandView interface.
+class CLoadCalcDlg : public QDialog, public CommandView {
+  Q_OBJECT
+
+ public:
+  explicit CLoadCalcDlg(QWidget* parent = nullptr);
+  ~CLoadCalcDlg() override;
+
+  // CommandView
+  std::string GetFieldText(Field field, std::size_t maxCount) override;
+  void SetFieldText(Field field, const std::string& text) override;
+  void ShowMessage(const std::string& text, const char* caption) override;
+  void ShowCurve(double F, double Q, bool current) override;
+
+  // The control with a template id, or null.
+  QWidget* GetDlgItem(int id) const;
+
+  // Handlers, in the order of the message map.
+  bool OnSysCommand(unsigned nID);  // true when the command was the About item
+  void OnCalculate();
+  void OnOptimizeCFromQ();
+  void OnExit();
+  void OnOptimizeRLFromQ();
+  void OnClose();
+  void OnOptimizeCFromF();
+  void OnHelpPage();
+  void OnFullOptimization();
+  void OnSelchangeName();
+  void OnChangeComponent();
+  void OnReset();
+  void OnAbout();
+
+  void UpdateSerialQLabel();
+
+  // Controls bound to the template, in declaration order.
+  QLabel m_status;
+  QComboBox m_name;
+  CResponsePlot m_plot;
+  QLineEdit m_editF;
+  QLineEdit m_editQ;
+  QLineEdit m_editRL;
+  QLineEdit m_editC;
+  QLineEdit m_editRS;
+  QLineEdit m_editL;
+  QIcon m_hIcon;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+#ifdef Q_OS_WIN
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+ private:
+  std::map<int, QWidget*> DoDataExchange();
+  void OnInitDialog();
+  void ConnectMessageMap();
+  void AppendAboutToSystemMenu();
+  bool HandleDialogKey(const QKeyEvent& event);
+  bool ConfirmExit();
+  QLineEdit& EditFor(Field field);
+  QPushButton* Button(int id) const;
+
+  bool m_bInitialized = false;
+};
