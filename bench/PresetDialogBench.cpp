@@ -58,6 +58,25 @@ BENCHMARK(BM_DialogResetDistinctNames)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
+// Showing the window and opening its Name list once it holds many names.
+void BM_DialogShowAndOpenList(benchmark::State& state) {
+  const std::filesystem::path dir = WriteFile(static_cast<int>(state.range(0)));
+  const std::filesystem::path old = std::filesystem::current_path();
+  std::filesystem::current_path(dir);
+  for (auto _ : state) {
+    auto dlg = std::make_unique<CLoadCalcDlg>();
+    dlg->show();
+    QApplication::processEvents();
+    dlg->m_name.showPopup();
+    QApplication::processEvents();
+    dlg->m_name.hidePopup();
+    benchmark::DoNotOptimize(dlg->m_name.count());
+  }
+  std::filesystem::current_path(old);
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_DialogShowAndOpenList)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -85,6 +85,15 @@ void SortedNameList::AddNames(std::vector<std::string> names) {
   m_names = std::move(merged);
 }
 
+void SortedNameList::AddSorted(std::vector<std::string> names) {
+  if (m_names.empty()) {
+    m_names = std::move(names);
+  } else {
+    m_names.insert(m_names.end(), std::make_move_iterator(names.begin()),
+                   std::make_move_iterator(names.end()));
+  }
+}
+
 std::string NameToDisplayUtf8(std::string_view name) {
   if (IsValidUtf8(name)) return std::string(name);
   std::string out;

@@ -16,6 +16,8 @@ class SortedNameList {
  public:
   // Each name goes to its sorted place, after names that compare equal.
   void AddNames(std::vector<std::string> names);
+  // Appends names that are already in order, as a list being rebuilt has them.
+  void AddSorted(std::vector<std::string> names);
 
   std::size_t size() const { return m_names.size(); }
   const std::string& at(std::size_t index) const { return m_names.at(index); }

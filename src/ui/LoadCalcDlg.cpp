@@ -4,7 +4,7 @@
 #include "AppIcon.h"
 #include "FieldText.h"
 #include "HelpPage.h"
-#include "NameListModel.h"
+#include "NameList.h"
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
@@ -38,9 +38,7 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(LoadAppIc
   BuildFromTemplate(*this, kMainTemplate, DoDataExchange());
 
   m_name.setAccessibleName(QStringLiteral("Name"));
-  // The list sorts itself through its model; typing only edits the text part.
-  m_nameModel = new CNameListModel(&m_name);
-  m_name.setModel(m_nameModel);
+  // Typing only edits the text part: no completion picks an entry.
   m_name.setCompleter(nullptr);
   m_name.installEventFilter(this);
   m_name.lineEdit()->installEventFilter(this);
@@ -217,7 +215,7 @@ void CLoadCalcDlg::OnAbout() {
 
 void CLoadCalcDlg::UpdateSerialQLabel() { RunUpdateSerialQLabel(*this); }
 
-void CLoadCalcDlg::AddNames(std::vector<std::string> names) { m_nameModel->AddNames(std::move(names)); }
+void CLoadCalcDlg::AddNames(std::vector<std::string> names) { AddNamesToList(m_name, std::move(names)); }
 
 void CLoadCalcDlg::SelectName(int index) {
   // Selecting in code raises no activated signal, so no choice is applied here.
@@ -226,8 +224,8 @@ void CLoadCalcDlg::SelectName(int index) {
 
 bool CLoadCalcDlg::GetSelectedName(std::string& name) {
   const int index = m_name.currentIndex();
-  if (index < 0 || index >= m_nameModel->rowCount()) return false;
-  name = m_nameModel->NameAt(index);
+  if (index < 0) return false;
+  name = NameOfEntry(m_name, index);
   return true;
 }
 

@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-class CNameListModel;
 class QPushButton;
 
 // The main window: the component fields, the command buttons, the Name list,
@@ -94,5 +93,4 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   QPushButton* Button(int id) const;
 
   bool m_bInitialized = false;
-  CNameListModel* m_nameModel = nullptr;  // owned by m_name
 };

@@ -1,7 +1,8 @@
 // Reset, the Name list and the hint against the real main window.
 #include "ui/LoadCalcDlg.h"
 
-#include "TempPresetDir.h"
+#include "presets/PresetFile.h"
+#include "support/GuiFixture.h"
 #include "ui/ResourceIds.h"
 
 #include <QAbstractItemView>
@@ -9,11 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -25,35 +23,22 @@ namespace {
 
 const QString kDefaultHint = QStringLiteral("Serial Q = 46.718840 (limits max total Q)");
 
-// Runs each test in a fresh working folder (the preset file is read from
-// there) and fails instead of hanging if a modal box opens.
-class PresetDialog : public testing::Test {
+// The real window, opened after the test has written its preset file into the
+// fixture's working folder.
+class PresetDialog : public GuiFixture {
  protected:
-  void SetUp() override {
-    char* cwd = getcwd(nullptr, 0);
-    m_oldDir = cwd ? cwd : ".";
-    std::free(cwd);
-    ASSERT_EQ(chdir(m_dir.Dir().c_str()), 0);
-    m_watchdog.setInterval(50);
-    QObject::connect(&m_watchdog, &QTimer::timeout, [] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        ADD_FAILURE() << "unexpected modal window: " << modal->windowTitle().toStdString();
-        modal->close();
-      }
-    });
-    m_watchdog.start();
-  }
   void TearDown() override {
     m_dlg.reset();
-    m_watchdog.stop();
-    (void)chdir(m_oldDir.c_str());
+    GuiFixture::TearDown();
   }
 
+  void WriteFile(const std::string& bytes) {
+    WriteWorkFile(kPresetFileName, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  }
   void Open(const std::string& file) {
-    if (!file.empty()) m_dir.Write(file);
+    if (!file.empty()) WriteFile(file);
     m_dlg = std::make_unique<CLoadCalcDlg>();
-    m_dlg->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dlg.get()));
+    ShowAndActivate(*m_dlg);
   }
   CLoadCalcDlg& Dlg() { return *m_dlg; }
   QString Names() {
@@ -73,9 +58,6 @@ class PresetDialog : public testing::Test {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isVisible(); }));
   }
 
-  TempPresetDir m_dir;
-  std::string m_oldDir;
-  QTimer m_watchdog;
   std::unique_ptr<CLoadCalcDlg> m_dlg;
 };
 
@@ -115,7 +97,7 @@ TEST_F(PresetDialog, ResetButtonRereadsTheEditedFile) {
   ClickEntry(1);
   ASSERT_EQ(Dlg().m_editL.text(), "2m");
   Dlg().m_editC.setText("1n");
-  m_dir.Write("Gamma\"3m 3\nalpha\"4m 4\n");
+  WriteFile("Gamma\"3m 3\nalpha\"4m 4\n");
 
   auto* reset = qobject_cast<QPushButton*>(Dlg().GetDlgItem(IDC_RESET));
   ASSERT_NE(reset, nullptr);
