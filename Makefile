@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build run test asan fuzz bench format clean
+.PHONY: all deps build run test asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -33,6 +33,10 @@ fuzz: deps
 
 bench: build
 	bash scripts/run-benches.sh build/dev
+
+# The window's start-up time and memory against a bare dialog (hyperfine).
+bench-startup: build
+	bash scripts/bench-startup.sh build/dev
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

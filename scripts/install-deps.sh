@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-dejavu-core locales
-  xvfb xauth xdotool imagemagick dbus
+  xvfb xauth xdotool imagemagick dbus hyperfine
 )
 
 missing=()

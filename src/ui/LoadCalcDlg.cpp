@@ -4,6 +4,7 @@
 #include "AppIcon.h"
 #include "FieldText.h"
 #include "HelpPage.h"
+#include "MessageBoxes.h"
 #include "NameList.h"
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
@@ -13,10 +14,8 @@
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -144,13 +143,8 @@ void CLoadCalcDlg::SetFieldText(Field field, const std::string& text) {
 }
 
 void CLoadCalcDlg::ShowMessage(const std::string& text, const char* caption) {
-  QMessageBox box(this);
-  box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(caption ? QString::fromLatin1(caption) : QCoreApplication::applicationName());
-  box.setTextFormat(Qt::PlainText);
-  box.setText(FromFieldBytes(text));
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
+  RunMessageBox(this, FromFieldBytes(text), caption ? QString::fromLatin1(caption) : QString(),
+                QMessageBox::Ok);
 }
 
 void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
@@ -161,15 +155,8 @@ void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
 }
 
 bool CLoadCalcDlg::ConfirmExit() {
-  QMessageBox box(this);
-  box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(QCoreApplication::applicationName());
-  box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromLatin1(kExitQuestion));
-  box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-  box.setDefaultButton(QMessageBox::Ok);
-  box.setEscapeButton(QMessageBox::Cancel);
-  return box.exec() == QMessageBox::Ok;
+  return RunMessageBox(this, QString::fromLatin1(kExitQuestion), QString(),
+                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 bool CLoadCalcDlg::OnSysCommand(unsigned nID) {

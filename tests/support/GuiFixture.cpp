@@ -26,6 +26,7 @@ GuiFixture::ModalSeen Describe(QWidget& modal) {
     seen.buttons = box->standardButtons();
     if (QAbstractButton* def = box->defaultButton()) seen.defaultButton = box->standardButton(def);
     seen.icon = box->icon();
+    for (QAbstractButton* button : box->buttons()) seen.buttonIcons |= !button->icon().isNull();
   }
   return seen;
 }

@@ -32,6 +32,7 @@ class GuiFixture : public ::testing::Test {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool isMessageBox = false;
+    bool buttonIcons = false;  // any of a message box's buttons shows a picture
   };
   using ModalAnswer = std::function<void(QWidget& modal)>;
 

@@ -72,6 +72,7 @@ TEST_P(MainWindowBadInput, ShowsOneErrorBoxAndChangesNothing) {
     EXPECT_EQ(m_seen[0].text, QString::fromLatin1(kInputErrorText));
     EXPECT_EQ(m_seen[0].buttons, QMessageBox::Ok);
     EXPECT_EQ(m_seen[0].icon, QMessageBox::NoIcon);
+    EXPECT_FALSE(m_seen[0].buttonIcons);
     EXPECT_EQ(dlg->m_editF.text(), QStringLiteral("F before"));
     EXPECT_EQ(dlg->m_editQ.text(), QStringLiteral("Q before"));
     EXPECT_EQ(dlg->m_plot.m_dF, 1.0);

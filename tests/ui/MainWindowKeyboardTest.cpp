@@ -16,6 +16,7 @@ void ExpectExitQuestion(const GuiFixture::ModalSeen& seen) {
   EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
   EXPECT_EQ(seen.defaultButton, QMessageBox::Ok);
   EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+  EXPECT_FALSE(seen.buttonIcons);
 }
 
 TEST_F(MainWindowTest, ExitCancelledChangesNothing) {
