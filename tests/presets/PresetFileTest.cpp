@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CommentWithQuote", "/A\"1m 2\n", {}},
         ReadCase{"Value15Kept", "A\"123456789012345 2\n", {Preset("A", "123456789012345", "2")}},
         ReadCase{"Value16Skipped", "A\"0.000000000000251 2\nB\"1 1234567890123456\n", {}},
+        ReadCase{"Value100Skipped", "A\"" + Repeat('9', 100) + " 2\nB\"1 " + Repeat('9', 100) + "\n", {}},
         ReadCase{"InitLoadValue16Skipped", "_init_load\"0.000000000000251 2\n", {}},
         ReadCase{"NulEndsTheText", std::string("A\"1m\0 2\nB\"3m 4\n", 15), {Preset("B", "3m", "4")}},
         // The 62nd character ends a piece; its rest is a line of its own.
