@@ -47,7 +47,7 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(LoadAppIc
   m_editRL.setAccessibleName(QStringLiteral("RL"));
   m_editF.setAccessibleName(QStringLiteral("F"));
   m_editQ.setAccessibleName(QStringLiteral("Q"));
-  m_status.setAccessibleName(QStringLiteral("Serial Q"));
+  // The hint line is read out by its text; the plot has none of its own.
   m_plot.setAccessibleName(QStringLiteral("Response"));
   m_plot.setFocusPolicy(Qt::NoFocus);
 
@@ -56,8 +56,8 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(LoadAppIc
 
 CLoadCalcDlg::~CLoadCalcDlg() = default;
 
-// Binds each member to its control id, in the members' reverse order of
-// declaration; the template builder places them.
+// Binds each member to its control id; the template builder puts each where
+// its id stands in the template.
 std::map<int, QWidget*> CLoadCalcDlg::DoDataExchange() {
   return {
       {IDC_SERIAL_Q, &m_status}, {IDC_NAME, &m_name}, {IDC_PLOT, &m_plot},

@@ -2,8 +2,13 @@
 
 // Identifiers of the window templates, their controls and the resources.
 
+// windows.h defines the two dialog commands as macros of the same values.
+#ifndef IDOK
 inline constexpr int IDOK = 1;
+#endif
+#ifndef IDCANCEL
 inline constexpr int IDCANCEL = 2;
+#endif
 inline constexpr int IDC_STATIC = -1;
 
 inline constexpr int IDD_ABOUTBOX = 100;
