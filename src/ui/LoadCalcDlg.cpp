@@ -5,10 +5,13 @@
 #include "FieldText.h"
 #include "HelpPage.h"
 #include "MessageBoxes.h"
+#include "NameList.h"
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
+#include "presets/PresetCommands.h"
+#include "presets/PresetFile.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -35,6 +38,8 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(LoadAppIc
   BuildFromTemplate(*this, kMainTemplate, DoDataExchange());
 
   m_name.setAccessibleName(QStringLiteral("Name"));
+  // Typing only edits the text part: no completion picks an entry.
+  m_name.setCompleter(nullptr);
   m_name.installEventFilter(this);
   m_name.lineEdit()->installEventFilter(this);
   m_editL.setAccessibleName(QStringLiteral("L"));
@@ -185,23 +190,39 @@ void CLoadCalcDlg::OnHelpPage() {
 
 void CLoadCalcDlg::OnFullOptimization() { RunFullOptimization(*this); }
 
-void CLoadCalcDlg::OnSelchangeName() {}
+void CLoadCalcDlg::OnSelchangeName() { RunSelchangeName(*this, m_presets); }
 
-void CLoadCalcDlg::OnChangeComponent() {}
+void CLoadCalcDlg::OnChangeComponent() { UpdateSerialQLabel(); }
 
-void CLoadCalcDlg::OnReset() {
-  m_editL.setText(QStringLiteral("300m"));
-  m_editRS.setText(QStringLiteral("740"));
-  m_editC.setText(QStringLiteral("251p"));
-  m_editRL.setText(QStringLiteral("47k"));
-}
+void CLoadCalcDlg::OnReset() { RunReset(*this, m_presets, kPresetFileName); }
 
 void CLoadCalcDlg::OnAbout() {
   CAboutDlg about(this);
   about.exec();
 }
 
-void CLoadCalcDlg::UpdateSerialQLabel() {}
+void CLoadCalcDlg::UpdateSerialQLabel() { RunUpdateSerialQLabel(*this); }
+
+void CLoadCalcDlg::AddNames(std::vector<std::string> names) { AddNamesToList(m_name, std::move(names)); }
+
+void CLoadCalcDlg::SelectName(int index) {
+  // Selecting in code raises no activated signal, so no choice is applied here.
+  m_name.setCurrentIndex(index < m_name.count() ? index : -1);
+}
+
+bool CLoadCalcDlg::GetSelectedName(std::string& name) {
+  const int index = m_name.currentIndex();
+  if (index < 0) return false;
+  name = NameOfEntry(m_name, index);
+  return true;
+}
+
+void CLoadCalcDlg::SetHintText(const std::string& text) { m_status.setText(FromFieldBytes(text)); }
+
+void CLoadCalcDlg::MarkCurveStale() {
+  m_plot.m_bShowCurve = 0;
+  m_plot.update();
+}
 
 void CLoadCalcDlg::closeEvent(QCloseEvent* event) {
   // OnClose ends the dialog itself when the user agrees.

@@ -2,6 +2,8 @@
 
 #include "circuit/CommandView.h"
 #include "plot/ResponsePlot.h"
+#include "presets/CartridgeMap.h"
+#include "presets/PresetView.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -11,24 +13,32 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class QPushButton;
 
 // The main window: the component fields, the command buttons, the Name list,
 // the serial-Q hint and the response plot. The values live only in the fields;
 // each command reads what it needs through the CommandView interface.
-class CLoadCalcDlg : public QDialog, public CommandView {
+class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   Q_OBJECT
 
  public:
   explicit CLoadCalcDlg(QWidget* parent = nullptr);
   ~CLoadCalcDlg() override;
 
-  // CommandView
+  // CommandView, and the field access of PresetView
   std::string GetFieldText(Field field, std::size_t maxCount) override;
   void SetFieldText(Field field, const std::string& text) override;
   void ShowMessage(const std::string& text, const char* caption) override;
   void ShowCurve(double F, double Q, bool current) override;
+
+  // PresetView
+  void AddNames(std::vector<std::string> names) override;
+  void SelectName(int index) override;
+  bool GetSelectedName(std::string& name) override;
+  void SetHintText(const std::string& text) override;
+  void MarkCurveStale() override;
 
   // The control with a template id, or null.
   QWidget* GetDlgItem(int id) const;
@@ -60,6 +70,7 @@ class CLoadCalcDlg : public QDialog, public CommandView {
   QLineEdit m_editC;
   QLineEdit m_editRS;
   QLineEdit m_editL;
+  CartridgeMap m_presets;
   QIcon m_hIcon;
 
  protected:

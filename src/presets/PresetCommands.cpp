@@ -1,0 +1,100 @@
+#include "PresetCommands.h"
+
+#include "CartridgeMap.h"
+#include "PresetFile.h"
+#include "PresetView.h"
+#include "circuit/Circuit.h"
+#include "engnum/EngValue.h"
+#include "engnum/NumberText.h"
+
+#include <cmath>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// The hint reads at most this many characters of each field, terminator included.
+constexpr std::size_t kHintFieldCount = 127;
+// Longest hint line that is still written in fixed-point notation.
+constexpr std::size_t kHintLineLength = 127;
+
+constexpr std::string_view kHintPrefix = "Serial Q = ";
+constexpr std::string_view kHintSuffix = " (limits max total Q)";
+
+void CopyValue(char (&out)[16], std::string_view value) {
+  // The reader has already rejected longer values; the bound holds regardless.
+  const std::size_t length = value.size() < sizeof out ? value.size() : sizeof out - 1;
+  std::memcpy(out, value.data(), length);
+  out[length] = '\0';
+}
+
+}  // namespace
+
+void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
+  view.SetFieldText(Field::L, kDefaultL);
+  view.SetFieldText(Field::RS, kDefaultRS);
+  view.SetFieldText(Field::C, kDefaultC);
+  view.SetFieldText(Field::RL, kDefaultRL);
+
+  std::vector<std::string> newNames;
+  const bool opened = ReadPresetFile(path, [&](const PresetEntry& entry) {
+    if (entry.initLoad) {
+      view.SetFieldText(Field::C, std::string(entry.first));
+      view.SetFieldText(Field::RL, std::string(entry.second));
+      return;
+    }
+    CartridgePreset preset;
+    CopyValue(preset.szL, entry.first);
+    CopyValue(preset.szRS, entry.second);
+    std::string name(entry.name);
+    if (!presets.Contains(name)) newNames.push_back(name);
+    presets.SetAt(name, preset);
+  });
+
+  if (opened) {
+    // The table and the list get the same names before anything is selected.
+    view.AddNames(std::move(newNames));
+    view.SelectName(0);
+    RunSelchangeName(view, presets);
+  }
+  RunUpdateSerialQLabel(view);
+}
+
+void RunSelchangeName(PresetView& view, const CartridgeMap& presets) {
+  std::string name;
+  CartridgePreset preset;
+  if (view.GetSelectedName(name) && presets.Lookup(name, preset)) {
+    view.SetFieldText(Field::L, preset.szL);
+    view.SetFieldText(Field::RS, preset.szRS);
+  }
+  view.SetFieldText(Field::F, std::string());
+  view.SetFieldText(Field::Q, std::string());
+  view.MarkCurveStale();
+  RunUpdateSerialQLabel(view);
+}
+
+void RunUpdateSerialQLabel(PresetView& view) {
+  const double L = ParseEngValue(view.GetFieldText(Field::L, kHintFieldCount).c_str());
+  const double RS = ParseEngValue(view.GetFieldText(Field::RS, kHintFieldCount).c_str());
+  const double C = ParseEngValue(view.GetFieldText(Field::C, kHintFieldCount).c_str());
+  view.SetHintText(SerialQHintText(L, RS, C));
+}
+
+std::string SerialQHintText(double L, double RS, double C) {
+  if (!(L > 0.0) || !(RS > 0.0) || !(C > 0.0)) return kSerialQUnknownText;
+  const double q = SerialQualityFactor(L, C, RS);
+  // Infinite L over infinite C has no value at all.
+  if (std::isnan(q)) return kSerialQUnknownText;
+
+  std::string number = FormatFixed(q, 6);
+  if (!std::isfinite(q) || kHintPrefix.size() + number.size() + kHintSuffix.size() > kHintLineLength) {
+    char general[kEngTextSize];
+    WriteGeneral(q, 6, general, sizeof general);
+    number = general;
+  }
+  std::string text(kHintPrefix);
+  text += number;
+  text += kHintSuffix;
+  return text;
+}

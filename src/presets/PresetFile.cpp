@@ -1,0 +1,89 @@
+#include "PresetFile.h"
+
+#include <cstdio>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Takes the next run of non-blank characters from `rest`; empty at the end.
+std::string_view NextValue(std::string_view& rest) {
+  std::size_t start = 0;
+  while (start < rest.size() && IsBlank(rest[start])) ++start;
+  std::size_t end = start;
+  while (end < rest.size() && !IsBlank(rest[end])) ++end;
+  const std::string_view value = rest.substr(start, end - start);
+  rest.remove_prefix(end);
+  return value;
+}
+
+}  // namespace
+
+bool ParsePresetPiece(std::string_view piece, PresetEntry& entry) {
+  // The text ends at a NUL byte, as it always has for the C string functions.
+  piece = piece.substr(0, piece.find('\0'));
+  if (piece.empty() || piece.front() == '/') return false;
+  const std::size_t quote = piece.find('"');
+  if (quote == std::string_view::npos) return false;
+
+  std::string_view rest = piece.substr(quote + 1);
+  const std::string_view first = NextValue(rest);
+  const std::string_view second = NextValue(rest);
+  if (first.empty() || second.empty()) return false;
+  // Cutting a longer value would silently turn it into another number.
+  if (first.size() > kPresetValueLength || second.size() > kPresetValueLength) return false;
+
+  entry.name = piece.substr(0, quote);
+  entry.initLoad = entry.name == kInitLoadName;
+  entry.first = first;
+  entry.second = second;
+  return true;
+}
+
+void PresetFileReader::Feed(std::string_view bytes) {
+  for (const char c : bytes) {
+    if (c == '\n') {
+      m_pendingCR = false;
+      EndPiece();
+      continue;
+    }
+    if (m_pendingCR) {
+      m_pendingCR = false;
+      Append('\r');
+    }
+    if (c == '\r') {
+      m_pendingCR = true;
+    } else {
+      Append(c);
+    }
+  }
+}
+
+void PresetFileReader::Finish() {
+  // A CR at the very end is the remnant of a line end, never part of a value.
+  m_pendingCR = false;
+  if (m_length > 0) EndPiece();
+}
+
+void PresetFileReader::Append(char c) {
+  m_piece[m_length++] = c;
+  if (m_length == kPresetPieceLength) EndPiece();
+}
+
+void PresetFileReader::EndPiece() {
+  PresetEntry entry;
+  if (ParsePresetPiece(std::string_view(m_piece, m_length), entry)) m_sink(entry);
+  m_length = 0;
+}
+
+bool ReadPresetFile(const char* path, const PresetSink& sink) {
+  std::FILE* file = std::fopen(path, "rb");
+  if (file == nullptr) return false;
+  PresetFileReader reader(sink);
+  char chunk[4096];
+  std::size_t count;
+  while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) reader.Feed(std::string_view(chunk, count));
+  reader.Finish();
+  std::fclose(file);
+  return true;
+}

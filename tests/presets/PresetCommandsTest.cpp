@@ -1,0 +1,189 @@
+#include "presets/PresetCommands.h"
+
+#include "FakePresetView.h"
+#include "TempPresetDir.h"
+#include "engnum/EngValue.h"
+#include "presets/CartridgeMap.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class Reset : public testing::Test {
+ protected:
+  void RunWith(const std::string& file) {
+    dir.Write(file);
+    RunReset(view, presets, dir.FilePath().c_str());
+  }
+  std::string Text(Field field) { return view.fields[field]; }
+  std::string LookupL(const std::string& name) {
+    CartridgePreset preset{};
+    return presets.Lookup(name, preset) ? preset.szL : "<absent>";
+  }
+
+  TempPresetDir dir;
+  FakePresetView view;
+  CartridgeMap presets;
+};
+
+TEST_F(Reset, WithoutFileSetsDefaultsAndHintOnly) {
+  view.fields[Field::F] = "1k";
+  view.fields[Field::Q] = "0.7";
+  RunReset(view, presets, dir.FilePath().c_str());
+
+  EXPECT_EQ(Text(Field::L), "300m");
+  EXPECT_EQ(Text(Field::RS), "740");
+  EXPECT_EQ(Text(Field::C), "251p");
+  EXPECT_EQ(Text(Field::RL), "47k");
+  EXPECT_EQ(view.hint, "Serial Q = 46.718840 (limits max total Q)");
+  EXPECT_EQ(view.names.size(), 0u);
+  EXPECT_EQ(view.selected, -1);
+  EXPECT_EQ(Text(Field::F), "1k");
+  EXPECT_EQ(Text(Field::Q), "0.7");
+  EXPECT_EQ(view.staleMarks, 0);
+}
+
+TEST_F(Reset, ExampleFileAppliesItsOneCartridge) {
+  view.fields[Field::F] = "1k";
+  view.fields[Field::Q] = "0.7";
+  RunWith(
+      "/ cartridges: name, quote, L, RS\nExample MM\"550m 1.1k\n_init_load\" 200p  47k\n"
+      "this line has no quote and is skipped\n");
+
+  EXPECT_EQ(view.names.names(), std::vector<std::string>{"Example MM"});
+  EXPECT_EQ(view.selected, 0);
+  EXPECT_EQ(Text(Field::L), "550m");
+  EXPECT_EQ(Text(Field::RS), "1.1k");
+  EXPECT_EQ(Text(Field::C), "200p");
+  EXPECT_EQ(Text(Field::RL), "47k");
+  EXPECT_EQ(Text(Field::F), "");
+  EXPECT_EQ(Text(Field::Q), "");
+  EXPECT_EQ(view.staleMarks, 1);
+  EXPECT_EQ(view.hint, "Serial Q = 47.673129 (limits max total Q)");
+}
+
+TEST_F(Reset, NameGivenTwiceIsListedOnceWithLaterValues) {
+  RunWith("A\"1m 2\nA\"3m 4\n");
+  EXPECT_EQ(view.names.names(), std::vector<std::string>{"A"});
+  EXPECT_EQ(Text(Field::L), "3m");
+  EXPECT_EQ(Text(Field::RS), "4");
+}
+
+TEST_F(Reset, LastInitialValuesLineWins) {
+  RunWith("_init_load\"1p 1k\nA\"1m 2\n_init_load\"2p 2k\n");
+  EXPECT_EQ(Text(Field::C), "2p");
+  EXPECT_EQ(Text(Field::RL), "2k");
+}
+
+TEST_F(Reset, AfterEditAddsReplacesKeepsAndSelectsFirst) {
+  RunWith("Beta\"1m 1\nGamma\"2m 2\n");
+  view.SelectName(1);
+  RunSelchangeName(view, presets);
+  ASSERT_EQ(Text(Field::L), "2m");
+
+  RunWith("gamma\"5m 5\nGamma\"3m 3\nalpha\"4m 4\n");
+  EXPECT_EQ(view.names.names(), (std::vector<std::string>{"alpha", "Beta", "Gamma", "gamma"}));
+  EXPECT_EQ(presets.GetCount(), 4u);
+  EXPECT_EQ(LookupL("Beta"), "1m") << "a name deleted from the file stays";
+  EXPECT_EQ(LookupL("Gamma"), "3m");
+  EXPECT_EQ(view.selected, 0);
+  EXPECT_EQ(Text(Field::L), "4m");
+  EXPECT_EQ(Text(Field::RS), "4");
+}
+
+TEST_F(Reset, NearInitialValueNamesAreCartridgesAndEmptyNameComesFirst) {
+  RunWith("_init_load \"1p 2\n_INIT_LOAD\"3p 4\n\"7m 8\n");
+  EXPECT_EQ(view.names.names(), (std::vector<std::string>{"", "_INIT_LOAD", "_init_load "}));
+  EXPECT_EQ(Text(Field::C), "251p");
+  EXPECT_EQ(Text(Field::L), "7m");
+  EXPECT_EQ(Text(Field::RS), "8");
+}
+
+TEST_F(Reset, FileWithoutPresetsClearsResultsButKeepsDefaults) {
+  view.fields[Field::F] = "1k";
+  RunWith("/ nothing here\n_init_load\"1n 10k\n");
+  EXPECT_EQ(view.selected, -1);
+  EXPECT_EQ(Text(Field::L), "300m");
+  EXPECT_EQ(Text(Field::RS), "740");
+  EXPECT_EQ(Text(Field::C), "1n");
+  EXPECT_EQ(Text(Field::F), "");
+  EXPECT_EQ(view.staleMarks, 1);
+}
+
+TEST_F(Reset, ChoosingTheSameCartridgeAgainClearsItsResults) {
+  RunWith("A\"1m 2\nB\"3m 4\n");
+  view.fields[Field::F] = "10k";
+  view.fields[Field::Q] = "0.5";
+  view.fields[Field::L] = "9m";
+  RunSelchangeName(view, presets);
+  EXPECT_EQ(Text(Field::L), "1m");
+  EXPECT_EQ(Text(Field::F), "");
+  EXPECT_EQ(Text(Field::Q), "");
+  EXPECT_EQ(view.staleMarks, 2);
+}
+
+struct HintCase {
+  const char* label;
+  const char* L;
+  const char* RS;
+  const char* C;
+  const char* expected;
+};
+
+class SerialQHint : public testing::TestWithParam<HintCase> {};
+
+TEST_P(SerialQHint, FollowsTheFields) {
+  const HintCase& c = GetParam();
+  FakePresetView view;
+  view.fields[Field::L] = c.L;
+  view.fields[Field::RS] = c.RS;
+  view.fields[Field::C] = c.C;
+  RunUpdateSerialQLabel(view);
+  EXPECT_EQ(view.hint, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SerialQHint,
+    testing::Values(
+        HintCase{"Defaults", "300m", "740", "251p", "Serial Q = 46.718840 (limits max total Q)"},
+        HintCase{"LZero", "0", "740", "251p", kSerialQUnknownText},
+        HintCase{"CWithoutDigits", "300m", "740", "p", kSerialQUnknownText},
+        HintCase{"RSNegative", "300m", "-740", "251p", kSerialQUnknownText},
+        HintCase{"EmptyRS", "300m", "", "251p", kSerialQUnknownText},
+        HintCase{"BelowTheFixedLimit", "1e174", "1", "1",
+                 "Serial Q = 999999999999999959416724456350362731491996089648451439669739009806703922950"
+                 "954425516032.000000 (limits max total Q)"},
+        HintCase{"PastTheFixedLimit", "1e200", "1e-12", "1", "Serial Q = 1e+112 (limits max total Q)"},
+        HintCase{"Infinite", "1e300", "1", "1e-300", "Serial Q = inf (limits max total Q)"},
+        HintCase{"InfiniteOverInfinite", "1e400", "1", "1e400", kSerialQUnknownText}),
+    [](const testing::TestParamInfo<HintCase>& info) { return std::string(info.param.label); });
+
+TEST(SerialQHintText, NeverPassesOneLineOf127Characters) {
+  for (double q = 1e80; q < 1e300; q *= 1.7) {
+    EXPECT_LE(SerialQHintText(q * q, 1.0, 1.0).size(), 127u) << q;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The shipped sample must fill the list with cartridges whose values read.
+TEST(ExampleFile, ListsCartridgesWithReadableValues) {
+  FakePresetView view;
+  CartridgeMap presets;
+  RunReset(view, presets, VARNHOLT_EXAMPLES_DIR "/varnholt.txt");
+  ASSERT_GE(view.names.size(), 4u);
+  for (const std::string& name : view.names.names()) {
+    CartridgePreset preset{};
+    ASSERT_TRUE(presets.Lookup(name, preset)) << name;
+    EXPECT_GT(ParseEngValue(preset.szL), 0.0) << name;
+    EXPECT_GT(ParseEngValue(preset.szRS), 0.0) << name;
+  }
+  EXPECT_EQ(view.hint.rfind("Serial Q = ", 0), 0u) << view.hint;
+}
+
+}  // namespace
