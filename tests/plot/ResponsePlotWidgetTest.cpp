@@ -46,41 +46,4 @@ TEST(CResponsePlot, PaintsItsFieldsAsTheDialogWritesThem) {
   EXPECT_EQ(ToPlotColour(Grab(plot).pixel(150, 91)), kMinorGridColour);
 }
 
-// The plot draws in place into an RGB32 target and through an image of its
-// own otherwise; either way the pixels are the raster paint's, and nothing
-// beside the plot's area changes.
-TEST(CResponsePlot, RendersTheSameInPlaceAndThroughAnImage) {
-  CResponsePlot plot;
-  plot.setFont(TestFont());
-  plot.resize(352, 325);
-  plot.m_dF = 10000;
-  plot.m_dQ = 1;
-  plot.m_bShowCurve = 1;
-  const QImage expected = RenderResponsePlot(plot.View(), {352, 325}, TestFont());
-  const QPoint offset(7, 5);
-  const QRgb outside = qRgb(1, 2, 3);
-
-  struct Case {
-    const char* name;
-    QImage::Format format;
-    QRegion region;  // empty: the whole plot
-  };
-  const Case cases[] = {
-      {"in place", QImage::Format_RGB32, QRegion()},
-      {"other format", QImage::Format_ARGB32_Premultiplied, QRegion()},
-      {"part of the area", QImage::Format_RGB32, QRegion(0, 0, 100, 325)},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    QImage target(370, 340, c.format);
-    target.fill(outside);
-    plot.render(&target, offset, c.region, QWidget::DrawChildren);
-    const QImage drawn = target.convertToFormat(QImage::Format_RGB32);
-    const QRect area = c.region.isEmpty() ? QRect(QPoint(0, 0), plot.size()) : c.region.boundingRect();
-    EXPECT_EQ(drawn.copy(area.translated(offset)), expected.copy(area));
-    EXPECT_EQ(drawn.pixel(offset.x() - 1, offset.y() - 1), outside);
-    EXPECT_EQ(drawn.pixel(offset.x() + area.width(), offset.y() + area.height() - 1), outside);
-  }
-}
-
 }  // namespace
