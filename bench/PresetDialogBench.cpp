@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include "ManyNamesPresetFile.h"
+
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -20,21 +22,8 @@
 
 namespace {
 
-// A working folder holding a file of `count` distinct names in shuffled order.
-std::filesystem::path WriteFile(int count) {
-  std::string dir = (std::filesystem::temp_directory_path() / "varnholt-bench-XXXXXX").string();
-  if (mkdtemp(dir.data()) == nullptr) std::abort();
-  std::vector<int> order(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
-  std::shuffle(order.begin(), order.end(), std::mt19937(42));
-  std::ofstream out(std::filesystem::path(dir) / kPresetFileName, std::ios::binary);
-  out << "_init_load\"200p 47k\n";
-  for (int i : order) out << (i % 3 ? "cartridge " : "Cartridge ") << i << "\"550m 1.1k\n";
-  return dir;
-}
-
 void BM_DialogResetDistinctNames(benchmark::State& state) {
-  const std::filesystem::path dir = WriteFile(static_cast<int>(state.range(0)));
+  const std::filesystem::path dir = WriteManyNamesPresetDir(static_cast<int>(state.range(0)));
   const std::filesystem::path old = std::filesystem::current_path();
   std::filesystem::current_path(dir);
   for (auto _ : state) {
@@ -60,7 +49,7 @@ BENCHMARK(BM_DialogResetDistinctNames)
 
 // Showing the window and opening its Name list once it holds many names.
 void BM_DialogShowAndOpenList(benchmark::State& state) {
-  const std::filesystem::path dir = WriteFile(static_cast<int>(state.range(0)));
+  const std::filesystem::path dir = WriteManyNamesPresetDir(static_cast<int>(state.range(0)));
   const std::filesystem::path old = std::filesystem::current_path();
   std::filesystem::current_path(dir);
   for (auto _ : state) {

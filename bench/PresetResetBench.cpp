@@ -4,6 +4,8 @@
 #include "presets/PresetFile.h"
 #include "presets/PresetView.h"
 
+#include "ManyNamesPresetFile.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -40,21 +42,9 @@ class ListView : public PresetView {
   std::string hint;
 };
 
-// A file of `count` distinct names in shuffled order, mixed case.
-std::string WriteFile(int count) {
-  std::string dir = (std::filesystem::temp_directory_path() / "varnholt-bench-XXXXXX").string();
-  if (mkdtemp(dir.data()) == nullptr) std::abort();
-  std::vector<int> order(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
-  std::shuffle(order.begin(), order.end(), std::mt19937(42));
-  std::ofstream out(std::filesystem::path(dir) / kPresetFileName, std::ios::binary);
-  out << "_init_load\"200p 47k\n";
-  for (int i : order) out << (i % 3 ? "cartridge " : "Cartridge ") << i << "\"550m 1.1k\n";
-  return (std::filesystem::path(dir) / kPresetFileName).string();
-}
-
 void BM_ResetDistinctNames(benchmark::State& state) {
-  const std::string path = WriteFile(static_cast<int>(state.range(0)));
+  const std::string path =
+      (WriteManyNamesPresetDir(static_cast<int>(state.range(0))) / kPresetFileName).string();
   for (auto _ : state) {
     ListView view;
     CartridgeMap presets;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "circuit/Calculate.h"
 #include "support/FakeCommandView.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
@@ -25,3 +28,17 @@ class SolverTestView : public FakeCommandView {
 
   void Set(Field field, const std::string& text) { fields[field] = text; }
 };
+
+// A refused command: exactly one box with `message` (captioned "Error" for the
+// input error, the application name otherwise), no field written, no curve.
+inline void ExpectRefusedWith(const SolverTestView& view, const char* message) {
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_EQ(view.messages[0].text, message);
+  if (std::string(message) == kInputErrorText) {
+    EXPECT_EQ(view.messages[0].caption, "Error");
+  } else {
+    EXPECT_FALSE(view.messages[0].caption.has_value());  // the application name
+  }
+  EXPECT_TRUE(view.written.empty());
+  EXPECT_TRUE(view.curves.empty());
+}

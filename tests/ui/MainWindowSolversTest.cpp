@@ -128,4 +128,23 @@ const SolverPress kPresses[] = {
 INSTANTIATE_TEST_SUITE_P(Buttons, MainWindowSolvers, testing::ValuesIn(kPresses),
                          [](const testing::TestParamInfo<SolverPress>& info) { return info.param.name; });
 
+// The hint follows the C field whoever writes it; RL plays no part in it.
+TEST_F(MainWindowTest, SolvedCRefreshesTheHintAndSolvedRLDoesNot) {
+  const char* const in[] = {"300m", "740", "1n", "47k", "", "1.331402"};
+  QLineEdit* const edits[] = {&dlg->m_editL,  &dlg->m_editRS, &dlg->m_editC,
+                              &dlg->m_editRL, &dlg->m_editF,  &dlg->m_editQ};
+  for (int i = 0; i < 6; ++i) edits[i]->setText(QString::fromLatin1(in[i]));
+  ASSERT_EQ(dlg->m_status.text(), "Serial Q = 23.406092 (limits max total Q)");
+
+  Click(IDC_OPT_C_FROM_Q);
+  ASSERT_EQ(dlg->m_editC.text(), "251p");
+  EXPECT_EQ(dlg->m_status.text(), "Serial Q = 46.718840 (limits max total Q)");
+
+  dlg->m_status.setText(QStringLiteral("untouched"));
+  dlg->m_editRL.setText(QStringLiteral("1M"));
+  Click(IDC_OPT_RL_FROM_Q);
+  ASSERT_EQ(dlg->m_editRL.text(), "47k");
+  EXPECT_EQ(dlg->m_status.text(), "untouched");
+}
+
 }  // namespace
