@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build run test asan fuzz bench bench-startup format clean
+.PHONY: all deps build run test nogui asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -20,6 +20,12 @@ run: build
 
 test: build
 	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error
+
+# The core and varnholt-calc alone, as on a machine without Qt.
+nogui: deps
+	cmake --preset nogui
+	cmake --build --preset nogui -j $(JOBS)
+	ctest --preset nogui -j $(JOBS) --output-on-failure --no-tests=error
 
 asan: deps
 	cmake --preset asan

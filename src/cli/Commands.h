@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Report.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// The subcommands. Each writes its report to `out` and returns the exit
+// status: 0, or 1 when the window would have shown a box (its text goes to
+// `err`, nothing to `out`). Unusable arguments throw UsageError.
+
+// Arguments as typed (UTF-8); an option not given is empty.
+struct NetworkArgs {
+  std::optional<std::string> L, RS, C, RL, F, Q;
+};
+
+enum class Solver { CFromQ, RLFromQ, CFromF, Full };
+
+struct TableArgs {
+  std::optional<std::string> file;
+  std::optional<std::string> C, RL;
+};
+
+struct ResponseArgs {
+  std::optional<std::string> from, to;
+  int points = 200;
+};
+
+struct Output {
+  OutputFormat format = OutputFormat::Text;
+  std::FILE* out = stdout;
+  std::FILE* err = stderr;
+};
+
+class CliView;
+
+// Fills L, RS, C and RL from the arguments (the window's start-up texts for
+// those not given) and runs Calculate, as a person typing and pressing it.
+void CalculateFromArguments(CliView& view, const NetworkArgs& args);
+
+int RunCalcCommand(const NetworkArgs& args, const Output& output);
+int RunSolveCommand(Solver solver, const NetworkArgs& args, const Output& output);
+int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output& output);
+int RunResponseCommand(const ResponseArgs& args, const NetworkArgs& network, const Output& output);

@@ -1,0 +1,49 @@
+#include "CliView.h"
+#include "Commands.h"
+#include "ValueArgument.h"
+#include "circuit/Calculate.h"
+#include "circuit/ResponseFigures.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr const char* kDefaultFrom = "10";
+constexpr const char* kDefaultTo = "100k";
+constexpr int kMaxPoints = 1000000;
+
+double Frequency(const char* option, const std::optional<std::string>& argument, const char* fallback) {
+  return CheckValue(option, argument ? *argument : std::string(fallback), true);
+}
+
+}  // namespace
+
+int RunResponseCommand(const ResponseArgs& args, const NetworkArgs& a, const Output& output) {
+  const double from = Frequency("--from", args.from, kDefaultFrom);
+  const double to = Frequency("--to", args.to, kDefaultTo);
+  if (!(to > from)) throw UsageError("--to must be above --from");
+  if (args.points < 2 || args.points > kMaxPoints)
+    throw UsageError("--points must be from 2 to " + std::to_string(kMaxPoints));
+
+  CliView view;
+  CalculateFromArguments(view, a);
+  if (view.Message() || !view.LastCurve()) {
+    std::fprintf(output.err, "%s\n", view.Message() ? view.Message()->c_str() : kInputErrorText);
+    return 1;
+  }
+  const double F = view.LastCurve()->F;
+  const double Q = view.LastCurve()->Q;
+
+  const auto writer = MakeReportWriter(
+      output.format, {{"f_Hz", Style::Eng}, {"level_dB", Style::Db}, {"phase_deg", Style::Db}}, false,
+      output.out);
+  // Evenly spaced on a log scale; both ends exactly as given.
+  const double span = std::log(to / from);
+  for (int i = 0; i < args.points; ++i) {
+    const double f = i == args.points - 1 ? to : from * std::exp(span * i / (args.points - 1));
+    writer->Row({Cell{f, {}}, Cell{LevelDb(f, F, Q), {}}, Cell{PhaseDeg(f, F, Q), {}}});
+  }
+  writer->Finish();
+  return 0;
+}

@@ -1,0 +1,93 @@
+#include "CliView.h"
+#include "Commands.h"
+#include "NetworkRow.h"
+#include "ValueArgument.h"
+#include "circuit/Calculate.h"
+#include "circuit/Circuit.h"
+#include "presets/CartridgeMap.h"
+#include "presets/NameOrder.h"
+#include "presets/PresetCommands.h"
+#include "presets/PresetLocation.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// A file named on the command line must be there and readable: an empty
+// table would hide the mistake.
+void CheckReadable(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  int error = file == nullptr ? errno : 0;
+  if (file != nullptr) {
+    std::fgetc(file);
+    if (std::ferror(file)) error = errno;
+    std::fclose(file);
+  }
+  if (error != 0) throw UsageError("cannot read \"" + path + "\": " + std::strerror(error));
+}
+
+// The load the table uses: the file's _init_load or the options, checked as
+// an argument is.
+void SetLoad(CliView& view, Field field, const char* option, const std::optional<std::string>& argument) {
+  if (argument) {
+    CheckValue(option, *argument, true);
+    view.SetFieldText(field, ArgumentToFieldBytes(*argument));
+    return;
+  }
+  const std::string text = FieldBytesToUtf8(view.Text(field));
+  CheckValue(std::string(option) + " (the preset file's _init_load)", text, true);
+}
+
+std::optional<double> IfPositive(double value) {
+  return value > 0.0 ? std::optional<double>(value) : std::nullopt;
+}
+
+}  // namespace
+
+int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output& output) {
+  const std::string path = args.file ? *args.file : PresetFilePath();
+  if (args.file) CheckReadable(path);
+
+  g_circuit = CircuitValues{};
+  CliView view;
+  CartridgeMap presets;
+  RunReset(view, presets, path.c_str());
+  SetLoad(view, Field::C, "--C", load.C);
+  SetLoad(view, Field::RL, "--RL", load.RL);
+
+  std::vector<Column> columns = NetworkColumns();
+  columns.insert(columns.begin(), Column{"name", Style::Name});
+  const auto writer = MakeReportWriter(output.format, std::move(columns), false, output.out);
+
+  int status = 0;
+  std::vector<Cell> cells;
+  const std::vector<std::string>& names = view.Names().names();
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    // Choosing the name and pressing Calculate, as in the window.
+    view.SelectName(static_cast<int>(i));
+    RunSelchangeName(view, presets);
+    view.StartCommand();
+    RunCalculate(view);
+
+    cells.clear();
+    cells.push_back(Cell{std::nullopt, NameToDisplayUtf8(names[i])});
+    if (!view.Message()) {
+      AppendNetworkCells(view, false, cells);
+    } else {
+      // The row stays, with what could be read; the reason goes to standard error.
+      for (const double value : {g_circuit.L, g_circuit.RS, g_circuit.C, g_circuit.RL})
+        cells.push_back(Cell{IfPositive(value), {}});
+      cells.resize(1 + NetworkColumns().size());
+      std::fprintf(output.err, "varnholt-calc: %s: L \"%s\", RS \"%s\": %s\n", cells[0].text.c_str(),
+                   FieldBytesToUtf8(view.Text(Field::L)).c_str(),
+                   FieldBytesToUtf8(view.Text(Field::RS)).c_str(),
+                   "cannot be read, or not greater than zero");
+      status = 1;
+    }
+    writer->Row(cells);
+  }
+  writer->Finish();
+  return status;
+}

@@ -1,0 +1,138 @@
+// varnholt-calc: the calculator's commands for tables and scripts.
+#include "Commands.h"
+#include "ValueArgument.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int kUsageStatus = 2;
+
+CLI::Option* AddValue(CLI::App* app, const std::string& name, std::optional<std::string>& target,
+                      const std::string& help) {
+  return app->add_option_function<std::string>(
+      name, [&target](const std::string& value) { target = value; }, help);
+}
+
+void AddFormat(CLI::App* app, OutputFormat& format) {
+  app->add_option_function<std::string>(
+         "--format",
+         [&format](const std::string& name) {
+           format = name == "csv"    ? OutputFormat::Csv
+                    : name == "json" ? OutputFormat::Json
+                                     : OutputFormat::Text;
+         },
+         "Output: text (for people, the default), csv or json (numbers in SI units)")
+      ->check(CLI::IsMember({"text", "csv", "json"}))
+      ->option_text("text|csv|json");
+}
+
+// The network as in the window's four component fields.
+void AddNetwork(CLI::App* app, NetworkArgs& network) {
+  AddValue(app, "--L", network.L, "Cartridge inductance (default 300m)");
+  AddValue(app, "--RS", network.RS, "Cartridge coil resistance (default 740)");
+  AddValue(app, "--C", network.C, "Total load capacitance (default 251p)");
+  AddValue(app, "--RL", network.RL, "Load resistance (default 47k)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "The phono cartridge load calculator's commands, for tables and scripts.\n"
+      "Values are typed as in the window: 300m, 251p, 47k.",
+      "varnholt-calc"};
+  app.set_version_flag("--version", std::string("varnholt-calc ") + VARNHOLT_VERSION);
+  app.require_subcommand(1);
+
+  Output output;
+  NetworkArgs network;
+
+  CLI::App* calc =
+      app.add_subcommand("calc", "F, Q, serial Q and the response figures of a loaded cartridge");
+  AddNetwork(calc, network);
+  AddFormat(calc, output.format);
+
+  CLI::App* solve =
+      app.add_subcommand("solve", "Solve the load for a wanted Q or F, as the window's buttons");
+  solve->require_subcommand(1);
+  struct SolverCommand {
+    Solver solver;
+    const char* name;
+    const char* help;
+    bool C, RL, F, Q;
+  };
+  const SolverCommand solvers[] = {
+      {Solver::CFromQ, "c-from-q", "C for the wanted Q (reads L, RS, RL, Q)", false, true, false, true},
+      {Solver::RLFromQ, "rl-from-q", "RL for the wanted Q (reads L, RS, C, Q)", true, false, false, true},
+      {Solver::CFromF, "c-from-f", "C for the wanted F (reads L, RS, RL, F)", false, true, true, false},
+      {Solver::Full, "full", "C and RL for the wanted F and Q (reads L, RS, RL as a start, F, Q)", false,
+       true, true, true},
+  };
+  std::map<CLI::App*, Solver> solverOf;
+  for (const SolverCommand& s : solvers) {
+    CLI::App* sub = solve->add_subcommand(s.name, s.help);
+    AddValue(sub, "--L", network.L, "Cartridge inductance (default 300m)");
+    AddValue(sub, "--RS", network.RS, "Cartridge coil resistance (default 740)");
+    if (s.C) AddValue(sub, "--C", network.C, "Total load capacitance (default 251p)");
+    if (s.RL) AddValue(sub, "--RL", network.RL, "Load resistance (default 47k)");
+    if (s.F) AddValue(sub, "--F", network.F, "Wanted resonant frequency")->required();
+    if (s.Q) AddValue(sub, "--Q", network.Q, "Wanted Q")->required();
+    AddFormat(sub, output.format);
+    solverOf[sub] = s.solver;
+  }
+
+  TableArgs table;
+  CLI::App* tableCmd = app.add_subcommand(
+      "table",
+      "Every cartridge of a preset file in the Name list's order, against the file's load or --C/--RL");
+  tableCmd->add_option_function<std::string>(
+      "file", [&table](const std::string& path) { table.file = path; },
+      "Preset file (default: the file the window's Reset reads)");
+  AddValue(tableCmd, "--C", network.C, "Total load capacitance (default: the file's _init_load)");
+  AddValue(tableCmd, "--RL", network.RL, "Load resistance (default: the file's _init_load)");
+  AddFormat(tableCmd, output.format);
+
+  ResponseArgs response;
+  CLI::App* responseCmd =
+      app.add_subcommand("response", "Level and phase on log-spaced frequencies, for the network as in calc");
+  AddNetwork(responseCmd, network);
+  AddValue(responseCmd, "--from", response.from, "Lowest frequency (default 10)");
+  AddValue(responseCmd, "--to", response.to, "Highest frequency (default 100k)");
+  responseCmd->add_option("--points", response.points, "Number of frequencies (default 200)");
+  AddFormat(responseCmd, output.format);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int status = app.exit(e);
+    return status == 0 ? 0 : kUsageStatus;
+  }
+
+  std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+  int status = 0;
+  try {
+    if (*calc) {
+      status = RunCalcCommand(network, output);
+    } else if (*solve) {
+      for (const auto& [sub, solver] : solverOf)
+        if (*sub) status = RunSolveCommand(solver, network, output);
+    } else if (*tableCmd) {
+      status = RunTableCommand(table, network, output);
+    } else if (*responseCmd) {
+      status = RunResponseCommand(response, network, output);
+    }
+  } catch (const UsageError& e) {
+    std::fprintf(stderr, "varnholt-calc: %s\n", e.what());
+    return kUsageStatus;
+  }
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "varnholt-calc: cannot write the output\n");
+    return kUsageStatus;
+  }
+  return status;
+}
