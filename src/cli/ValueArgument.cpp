@@ -77,12 +77,10 @@ double CheckValue(std::string_view option, std::string_view argument, bool posit
   const std::string text = ArgumentToFieldBytes(argument).substr(0, kMaxFieldText - 1);
   const std::string shown = Quoted(argument);
   const double value = ParseEngValue(text.c_str());
-  // The parser gives 0 for text without a number; a number starts with a sign,
-  // a digit or a point.
+  // The parser gives 0 for text that does not start with a number; the
+  // command line takes nothing before it, not even a space.
   double leading = 0.0;
-  std::size_t start = text.find_first_not_of(" \t");
-  const bool readable =
-      start != std::string::npos && ReadDecimal(std::string_view(text).substr(start), leading);
+  const bool readable = ReadDecimal(text, leading);
   if (!readable || !std::isfinite(value))
     throw UsageError("cannot read " + shown + " for " + std::string(option));
   if (positive && !(value > 0.0))
