@@ -15,23 +15,32 @@ using Json = nlohmann::ordered_json;
 
 bool Present(const Cell& cell) { return cell.number && std::isfinite(*cell.number); }
 
-std::string HumanText(const Column& column, const Cell& cell) {
-  if (column.style == Style::Name) return cell.text;
-  if (!cell.text.empty()) return FieldBytesToUtf8(cell.text);
-  if (!Present(cell)) return "-";
-  const double value = *cell.number;
-  switch (column.style) {
-    case Style::Eng:
-      return FieldBytesToUtf8(FormatEngValue(value, 6));
-    case Style::Q:
-      return FormatFixed(value, 6);
-    case Style::Db:
-      return FormatFixed(value, 2);
-    case Style::Count:
-    case Style::Name:
-      break;
+// 8-bit field text as UTF-8: bytes from 0x80 are Latin-1 characters.
+void AppendFieldBytes(std::string& out, std::string_view bytes) {
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      out += c;
+    } else {
+      out += static_cast<char>(0xC0 | (byte >> 6));
+      out += static_cast<char>(0x80 | (byte & 0x3F));
+    }
   }
-  return FormatFixed(value, 0);
+}
+
+void AppendHumanText(std::string& out, const Column& column, const Cell& cell) {
+  if (column.style == Style::Name) {
+    out += cell.text;
+  } else if (!cell.text.empty()) {
+    AppendFieldBytes(out, cell.text);
+  } else if (!Present(cell)) {
+    out += '-';
+  } else if (column.style == Style::Eng) {
+    char text[kEngTextSize];
+    AppendFieldBytes(out, FormatEngValue(*cell.number, 6, text));
+  } else {
+    out += FormatFixed(*cell.number, column.style == Style::Q ? 6 : column.style == Style::Db ? 2 : 0);
+  }
 }
 
 // Characters on screen: UTF-8 continuation bytes take no room.
@@ -44,7 +53,9 @@ std::size_t Width(std::string_view text) {
 void Put(std::FILE* out, std::string_view text) { std::fwrite(text.data(), 1, text.size(), out); }
 
 void Pad(std::FILE* out, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) std::fputc(' ', out);
+  static constexpr std::string_view kSpaces = "                                ";
+  for (; count > kSpaces.size(); count -= kSpaces.size()) Put(out, kSpaces);
+  Put(out, kSpaces.substr(0, count));
 }
 
 class TextWriter : public ReportWriter {
@@ -53,62 +64,67 @@ class TextWriter : public ReportWriter {
       : m_columns(std::move(columns)), m_single(single), m_out(out) {}
 
   void Row(const std::vector<Cell>& cells) override {
-    std::vector<std::string> texts;
-    texts.reserve(cells.size());
-    for (std::size_t i = 0; i < cells.size(); ++i) texts.push_back(HumanText(m_columns[i], cells[i]));
-    m_rows.push_back(std::move(texts));
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      AppendHumanText(m_text, m_columns[i], cells[i]);
+      m_ends.push_back(m_text.size());
+    }
   }
 
   void Finish() override { m_single ? WriteRecords() : WriteTable(); }
 
  private:
+  // The text of cell `index`, counted over all rows.
+  std::string_view CellText(std::size_t index) const {
+    const std::size_t begin = index == 0 ? 0 : m_ends[index - 1];
+    return std::string_view(m_text).substr(begin, m_ends[index] - begin);
+  }
+
   // One "key  value" line per column, a blank line between records.
   void WriteRecords() {
     std::size_t keyWidth = 0;
     for (const Column& column : m_columns) keyWidth = std::max(keyWidth, column.key.size());
-    for (std::size_t r = 0; r < m_rows.size(); ++r) {
-      if (r) Put(m_out, "\n");
-      for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        Put(m_out, m_columns[i].key);
-        Pad(m_out, keyWidth - m_columns[i].key.size() + 2);
-        Put(m_out, m_rows[r][i]);
-        Put(m_out, "\n");
-      }
+    for (std::size_t cell = 0; cell < m_ends.size(); ++cell) {
+      const std::size_t i = cell % m_columns.size();
+      if (cell != 0 && i == 0) Put(m_out, "\n");
+      Put(m_out, m_columns[i].key);
+      Pad(m_out, keyWidth - m_columns[i].key.size() + 2);
+      Put(m_out, CellText(cell));
+      Put(m_out, "\n");
     }
   }
 
   // A header and aligned columns: names to the left, numbers to the right.
   void WriteTable() {
+    const std::size_t count = m_columns.size();
     std::vector<std::size_t> widths;
     for (const Column& column : m_columns) widths.push_back(column.key.size());
-    for (const auto& row : m_rows)
-      for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], Width(row[i]));
-    std::vector<std::string> header;
-    for (const Column& column : m_columns) header.push_back(column.key);
-    WriteLine(header, widths);
-    for (const auto& row : m_rows) WriteLine(row, widths);
+    for (std::size_t cell = 0; cell < m_ends.size(); ++cell)
+      widths[cell % count] = std::max(widths[cell % count], Width(CellText(cell)));
+    for (std::size_t i = 0; i < count; ++i) WriteCell(i, m_columns[i].key, widths[i]);
+    for (std::size_t cell = 0; cell < m_ends.size(); ++cell)
+      WriteCell(cell % count, CellText(cell), widths[cell % count]);
   }
 
-  void WriteLine(const std::vector<std::string>& texts, const std::vector<std::size_t>& widths) {
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      const std::size_t room = widths[i] - Width(texts[i]);
-      const bool last = i + 1 == texts.size();
-      if (i) Pad(m_out, 2);
-      if (m_columns[i].style == Style::Name) {
-        Put(m_out, texts[i]);
-        if (!last) Pad(m_out, room);
-      } else {
-        Pad(m_out, room);
-        Put(m_out, texts[i]);
-      }
+  void WriteCell(std::size_t column, std::string_view text, std::size_t width) {
+    const std::size_t room = width - Width(text);
+    const bool last = column + 1 == m_columns.size();
+    if (column != 0) Pad(m_out, 2);
+    if (m_columns[column].style == Style::Name) {
+      Put(m_out, text);
+      if (!last) Pad(m_out, room);
+    } else {
+      Pad(m_out, room);
+      Put(m_out, text);
     }
-    Put(m_out, "\n");
+    if (last) Put(m_out, "\n");
   }
 
   std::vector<Column> m_columns;
   bool m_single;
   std::FILE* m_out;
-  std::vector<std::vector<std::string>> m_rows;
+  // Every cell's text, one after another, and where each ends.
+  std::string m_text;
+  std::vector<std::size_t> m_ends;
 };
 
 class CsvWriter : public ReportWriter {
@@ -153,20 +169,24 @@ class JsonWriter : public ReportWriter {
       : m_columns(std::move(columns)), m_single(single), m_out(out) {}
 
   void Row(const std::vector<Cell>& cells) override {
-    Json object = Json::object();
-    for (std::size_t i = 0; i < cells.size(); ++i) {
+    // One object whose values are replaced row by row: its keys are made once.
+    if (m_object.empty())
+      for (const Column& column : m_columns) m_object[column.key] = nullptr;
+    std::size_t i = 0;
+    for (auto& [key, value] : m_object.items()) {
       const Column& column = m_columns[i];
-      Json& value = object[column.key];
+      const Cell& cell = cells[i++];
       if (column.style == Style::Name) {
-        value = cells[i].text;
-      } else if (!Present(cells[i])) {
+        value = cell.text;
+      } else if (!Present(cell)) {
         value = nullptr;
       } else if (column.style == Style::Count) {
-        value = static_cast<long long>(*cells[i].number);
+        value = static_cast<long long>(*cell.number);
       } else {
-        value = *cells[i].number;
+        value = *cell.number;
       }
     }
+    const Json& object = m_object;
     if (m_single) {
       Put(m_out, object.dump(2));
       Put(m_out, "\n");
@@ -187,6 +207,7 @@ class JsonWriter : public ReportWriter {
   bool m_single;
   std::FILE* m_out;
   std::size_t m_rows = 0;
+  Json m_object = Json::object();
 };
 
 }  // namespace
@@ -223,15 +244,6 @@ std::string CsvField(std::string_view text) {
 
 std::string FieldBytesToUtf8(std::string_view bytes) {
   std::string text;
-  text.reserve(bytes.size() + 2);
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      text += c;
-    } else {
-      text += static_cast<char>(0xC0 | (byte >> 6));
-      text += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
+  AppendFieldBytes(text, bytes);
   return text;
 }
