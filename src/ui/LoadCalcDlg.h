@@ -18,8 +18,9 @@
 class QPushButton;
 
 // The main window: the component fields, the command buttons, the Name list,
-// the serial-Q hint and the response plot. The values live only in the fields;
-// each command reads what it needs through the CommandView interface.
+// the serial-Q hint and the response plot. The dialog keeps no values of its
+// own: each command reads the fields it needs through the CommandView interface
+// and stores them in g_circuit, where the commands share them.
 class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   Q_OBJECT
 
