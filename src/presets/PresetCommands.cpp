@@ -3,6 +3,7 @@
 #include "CartridgeMap.h"
 #include "PresetFile.h"
 #include "PresetView.h"
+#include "Utf8Text.h"
 #include "circuit/Circuit.h"
 #include "engnum/EngValue.h"
 #include "engnum/NumberText.h"
@@ -23,9 +24,10 @@ constexpr std::string_view kHintPrefix = "Serial Q = ";
 constexpr std::string_view kHintSuffix = " (limits max total Q)";
 
 void CopyValue(char (&out)[16], std::string_view value) {
+  const std::string bytes = PresetValueToFieldBytes(value);
   // The reader has already rejected longer values; the bound holds regardless.
-  const std::size_t length = value.size() < sizeof out ? value.size() : sizeof out - 1;
-  std::memcpy(out, value.data(), length);
+  const std::size_t length = bytes.size() < sizeof out ? bytes.size() : sizeof out - 1;
+  std::memcpy(out, bytes.data(), length);
   out[length] = '\0';
 }
 
@@ -40,8 +42,8 @@ void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
   std::vector<std::string> newNames;
   const bool opened = ReadPresetFile(path, [&](const PresetEntry& entry) {
     if (entry.initLoad) {
-      view.SetFieldText(Field::C, std::string(entry.first));
-      view.SetFieldText(Field::RL, std::string(entry.second));
+      view.SetFieldText(Field::C, PresetValueToFieldBytes(entry.first));
+      view.SetFieldText(Field::RL, PresetValueToFieldBytes(entry.second));
       return;
     }
     CartridgePreset preset;

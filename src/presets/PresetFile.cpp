@@ -1,5 +1,7 @@
 #include "PresetFile.h"
 
+#include "Utf8Text.h"
+
 #include <cstdio>
 
 namespace {
@@ -31,7 +33,9 @@ bool ParsePresetPiece(std::string_view piece, PresetEntry& entry) {
   const std::string_view second = NextValue(rest);
   if (first.empty() || second.empty()) return false;
   // Cutting a longer value would silently turn it into another number.
-  if (first.size() > kPresetValueLength || second.size() > kPresetValueLength) return false;
+  // A value counts in characters: a UTF-8 micro sign is one, as typed.
+  if (PresetValueLength(first) > kPresetValueLength || PresetValueLength(second) > kPresetValueLength)
+    return false;
 
   entry.name = piece.substr(0, quote);
   entry.initLoad = entry.name == kInitLoadName;

@@ -72,6 +72,40 @@ TEST_F(Reset, NameGivenTwiceIsListedOnceWithLaterValues) {
   EXPECT_EQ(Text(Field::RS), "4");
 }
 
+// A value's bytes become the field's text as if typed: UTF-8 from a Linux
+// editor is decoded, Windows-1252 stays as it is.
+struct ValueBytesCase {
+  const char* label;
+  const char* value;  // the L value in the file
+  const char* field;  // the L field afterwards
+};
+
+class ResetValueBytes : public Reset, public testing::WithParamInterface<ValueBytesCase> {};
+
+TEST_P(ResetValueBytes, BecomeTheFieldText) {
+  const ValueBytesCase& c = GetParam();
+  RunWith(std::string("Coil\"") + c.value + " 5\n_init_load\"" + c.value + " 47k\n");
+  EXPECT_EQ(Text(Field::L), c.field);
+  EXPECT_EQ(Text(Field::C), c.field);
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, ResetValueBytes,
+                         testing::Values(ValueBytesCase{"MicroSignUtf8", "12\xC2\xB5", "12\xB5"},
+                                         ValueBytesCase{"GreekMuUtf8", "12\xCE\xBC", "12\xB5"},
+                                         ValueBytesCase{"MicroSignWindows1252", "12\xB5", "12\xB5"},
+                                         ValueBytesCase{"OtherLatin1Utf8", "12\xC3\xA9", "12\xE9"},
+                                         ValueBytesCase{"BeyondLatin1Utf8", "12\xE2\x82\xAC", "12?"},
+                                         ValueBytesCase{"Windows1252Euro", "12\x80", "12\x80"},
+                                         ValueBytesCase{"TruncatedUtf8", "12\xC2", "12\xC2"}),
+                         [](const testing::TestParamInfo<ValueBytesCase>& info) {
+                           return std::string(info.param.label);
+                         });
+
+TEST_F(Reset, Utf8MicroCalculatesAsMicro) {
+  RunWith("Coil\"12\xC2\xB5 5\n");
+  EXPECT_EQ(ParseEngValue(Text(Field::L).c_str()), ParseEngValue("12u"));
+}
+
 TEST_F(Reset, LastInitialValuesLineWins) {
   RunWith("_init_load\"1p 1k\nA\"1m 2\n_init_load\"2p 2k\n");
   EXPECT_EQ(Text(Field::C), "2p");
