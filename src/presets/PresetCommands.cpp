@@ -34,13 +34,17 @@ void CopyValue(char (&out)[16], std::string_view value) {
 }  // namespace
 
 void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
+  RunReset(view, presets, std::vector<std::string>{path});
+}
+
+void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::string>& paths) {
   view.SetFieldText(Field::L, kDefaultL);
   view.SetFieldText(Field::RS, kDefaultRS);
   view.SetFieldText(Field::C, kDefaultC);
   view.SetFieldText(Field::RL, kDefaultRL);
 
   std::vector<std::string> newNames;
-  const bool opened = ReadPresetFile(path, [&](const PresetEntry& entry) {
+  const PresetSink sink = [&](const PresetEntry& entry) {
     if (entry.initLoad) {
       view.SetFieldText(Field::C, PresetValueToFieldBytes(entry.first));
       view.SetFieldText(Field::RL, PresetValueToFieldBytes(entry.second));
@@ -52,7 +56,12 @@ void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
     std::string name(entry.name);
     if (!presets.Contains(name)) newNames.push_back(name);
     presets.SetAt(name, preset);
-  });
+  };
+  bool opened = false;
+  // The first file that opens is read; one that cannot stands for "no file".
+  for (const std::string& path : paths) {
+    if ((opened = ReadPresetFile(path.c_str(), sink))) break;
+  }
 
   if (opened) {
     // The table and the list get the same names before anything is selected.
@@ -61,6 +70,13 @@ void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
     RunSelchangeName(view, presets);
   }
   RunUpdateSerialQLabel(view);
+}
+
+int FindPresetFile(const std::vector<std::string>& paths) {
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    if (CanReadPresetFile(paths[i].c_str())) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 void RunSelchangeName(PresetView& view, const CartridgeMap& presets) {

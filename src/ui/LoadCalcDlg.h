@@ -5,6 +5,7 @@
 #include "presets/CartridgeMap.h"
 #include "presets/PresetView.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QIcon>
@@ -58,6 +59,7 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   void OnChangeComponent();
   void OnReset();
   void OnAbout();
+  void OnEditPresetFile();
 
   void UpdateSerialQLabel();
 
@@ -74,10 +76,14 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   CartridgeMap m_presets;
   QIcon m_hIcon;
 
+  // The context menu's window items.
+  QAction m_editPresetFileAction;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
