@@ -16,7 +16,7 @@ build: deps
 # Starts the window in the examples folder, whose preset file fills the Name list.
 run: build
 	mkdir -p examples
-	cd examples && ../build/dev/src/app/Varnholt
+	cd examples && ../build/dev/src/app/varnholt
 
 test: build
 	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error

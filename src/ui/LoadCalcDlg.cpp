@@ -192,7 +192,7 @@ void CLoadCalcDlg::OnOptimizeCFromF() { RunOptimizeCFromF(*this); }
 
 void CLoadCalcDlg::OnHelpPage() {
   // Nothing to report if no browser can be started.
-  QDesktopServices::openUrl(HelpPageUrl());
+  QDesktopServices::openUrl(ChooseHelpPage(ProgramHelpPlaces()));
 }
 
 void CLoadCalcDlg::OnFullOptimization() { RunFullOptimization(*this); }
