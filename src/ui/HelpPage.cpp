@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -32,6 +33,6 @@ QUrl ChooseHelpPage(const HelpPlaces& places) {
 }
 
 HelpPlaces ProgramHelpPlaces() {
-  return {QCoreApplication::applicationDirPath(), QStringLiteral(VARNHOLT_DOCS_FROM_BIN),
-          QStringLiteral(VARNHOLT_BUILD_APP_DIR), QStringLiteral(VARNHOLT_SOURCE_DOCS_DIR)};
+  return {QCoreApplication::applicationDirPath(), QFile::decodeName(VARNHOLT_DOCS_FROM_BIN),
+          QFile::decodeName(VARNHOLT_BUILD_APP_DIR), QFile::decodeName(VARNHOLT_SOURCE_DOCS_DIR)};
 }
