@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build run test asan fuzz bench bench-startup format clean
+.PHONY: all deps build run test package asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -16,10 +16,14 @@ build: deps
 # Starts the window in the examples folder, whose preset file fills the Name list.
 run: build
 	mkdir -p examples
-	cd examples && ../build/dev/src/app/Varnholt
+	cd examples && ../build/dev/src/app/varnholt
 
 test: build
 	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error
+
+# The Debian package: build/varnholt_<version>_<arch>.deb.
+package: build
+	cpack --config build/dev/CPackConfig.cmake -B build
 
 asan: deps
 	cmake --preset asan
