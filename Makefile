@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build run test nogui asan fuzz bench bench-startup format clean
+.PHONY: all deps build run test nogui package asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -16,7 +16,7 @@ build: deps
 # Starts the window in the examples folder, whose preset file fills the Name list.
 run: build
 	mkdir -p examples
-	cd examples && ../build/dev/src/app/Varnholt
+	cd examples && ../build/dev/src/app/varnholt
 
 test: build
 	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error
@@ -26,6 +26,10 @@ nogui: deps
 	cmake --preset nogui
 	cmake --build --preset nogui -j $(JOBS)
 	ctest --preset nogui -j $(JOBS) --output-on-failure --no-tests=error
+
+# The Debian package: build/varnholt_<version>_<arch>.deb.
+package: build
+	cpack --config build/dev/CPackConfig.cmake -B build
 
 asan: deps
 	cmake --preset asan

@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-dejavu-core locales
   xvfb xauth xdotool imagemagick dbus hyperfine
+  dpkg-dev desktop-file-utils appstream lintian file man-db
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "QuadraticSolver.h"
 #include "engnum/EngValue.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <optional>
 
@@ -71,6 +72,11 @@ void RunOptimizeCFromF(CommandView& view) {
   CircuitValues& r = g_circuit;
   if (!ReadInputs(view, {{Field::L, r.L}, {Field::RS, r.RS}, {Field::RL, r.RL}, {Field::F, r.F}})) return;
   const double C = CapacitanceForFrequency(r.L, r.RS, r.RL, r.F);
+  // An absurd F gives C = 0 or an infinite C, which no field could take back.
+  if (!(C > 0.0) || !std::isfinite(C)) {
+    view.ShowMessage(kNotVerifiedText, nullptr);
+    return;
+  }
   // The wanted F is shown back in engineering form until Calculate replaces it.
   view.SetFieldText(Field::F, FormatEngValue(r.F, 6));
   view.SetFieldText(Field::C, FormatEngValue(C, 6));

@@ -41,7 +41,8 @@ int RunResponseCommand(const ResponseArgs& args, const NetworkArgs& a, const Out
   // Evenly spaced on a log scale; both ends exactly as given.
   const double ratio = to / from;
   for (int i = 0; i < args.points; ++i) {
-    const double f = i == args.points - 1 ? to : from * std::pow(ratio, static_cast<double>(i) / (args.points - 1));
+    const double f =
+        i == args.points - 1 ? to : from * std::pow(ratio, static_cast<double>(i) / (args.points - 1));
     writer->Row({Cell{f, {}}, Cell{LevelDb(f, F, Q), {}}, Cell{PhaseDeg(f, F, Q), {}}});
   }
   writer->Finish();

@@ -7,25 +7,35 @@
 #include "presets/CartridgeMap.h"
 #include "presets/NameOrder.h"
 #include "presets/PresetCommands.h"
+#include "presets/PresetFile.h"
 #include "presets/PresetLocation.h"
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace {
 
 // A file named on the command line must be there and readable: an empty
-// table would hide the mistake.
+// table would hide the mistake. It is read as Reset reads, so it must be a
+// plain file (through any links).
 void CheckReadable(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  int error = file == nullptr ? errno : 0;
-  if (file != nullptr) {
-    std::fgetc(file);
-    if (std::ferror(file)) error = errno;
-    std::fclose(file);
+  if (CanReadPresetFile(path.c_str())) return;
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  std::string reason = "not a plain file";
+  if (error) {
+    reason = error.message();
+  } else if (std::filesystem::is_directory(status)) {
+    reason = std::strerror(EISDIR);
+  } else if (std::filesystem::is_regular_file(status)) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    reason = file ? "cannot be read" : std::strerror(errno);
+    if (file) std::fclose(file);
   }
-  if (error != 0) throw UsageError("cannot read \"" + path + "\": " + std::strerror(error));
+  throw UsageError("cannot read \"" + path + "\": " + reason);
 }
 
 // The load the table uses: the file's _init_load or the options, checked as
@@ -47,13 +57,12 @@ std::optional<double> IfPositive(double value) {
 }  // namespace
 
 int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output& output) {
-  const std::string path = args.file ? *args.file : PresetFilePath();
-  if (args.file) CheckReadable(path);
+  if (args.file) CheckReadable(*args.file);
 
   g_circuit = CircuitValues{};
   CliView view;
   CartridgeMap presets;
-  RunReset(view, presets, path.c_str());
+  RunReset(view, presets, args.file ? std::vector<std::string>{*args.file} : PresetFilePaths());
   SetLoad(view, Field::C, "--C", load.C);
   SetLoad(view, Field::RL, "--RL", load.RL);
 

@@ -1,6 +1,7 @@
 // varnholt-calc: the calculator's commands for tables and scripts.
 #include "Commands.h"
 #include "ValueArgument.h"
+#include "Version.h"
 
 #include <CLI/CLI.hpp>
 

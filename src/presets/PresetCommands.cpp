@@ -3,6 +3,7 @@
 #include "CartridgeMap.h"
 #include "PresetFile.h"
 #include "PresetView.h"
+#include "Utf8Text.h"
 #include "circuit/Circuit.h"
 #include "engnum/EngValue.h"
 #include "engnum/NumberText.h"
@@ -23,25 +24,30 @@ constexpr std::string_view kHintPrefix = "Serial Q = ";
 constexpr std::string_view kHintSuffix = " (limits max total Q)";
 
 void CopyValue(char (&out)[16], std::string_view value) {
+  const std::string bytes = PresetValueToFieldBytes(value);
   // The reader has already rejected longer values; the bound holds regardless.
-  const std::size_t length = value.size() < sizeof out ? value.size() : sizeof out - 1;
-  std::memcpy(out, value.data(), length);
+  const std::size_t length = bytes.size() < sizeof out ? bytes.size() : sizeof out - 1;
+  std::memcpy(out, bytes.data(), length);
   out[length] = '\0';
 }
 
 }  // namespace
 
 void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
+  RunReset(view, presets, std::vector<std::string>{path});
+}
+
+void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::string>& paths) {
   view.SetFieldText(Field::L, kDefaultL);
   view.SetFieldText(Field::RS, kDefaultRS);
   view.SetFieldText(Field::C, kDefaultC);
   view.SetFieldText(Field::RL, kDefaultRL);
 
   std::vector<std::string> newNames;
-  const bool opened = ReadPresetFile(path, [&](const PresetEntry& entry) {
+  const PresetSink sink = [&](const PresetEntry& entry) {
     if (entry.initLoad) {
-      view.SetFieldText(Field::C, std::string(entry.first));
-      view.SetFieldText(Field::RL, std::string(entry.second));
+      view.SetFieldText(Field::C, PresetValueToFieldBytes(entry.first));
+      view.SetFieldText(Field::RL, PresetValueToFieldBytes(entry.second));
       return;
     }
     CartridgePreset preset;
@@ -50,7 +56,12 @@ void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
     std::string name(entry.name);
     if (!presets.Contains(name)) newNames.push_back(name);
     presets.SetAt(name, preset);
-  });
+  };
+  bool opened = false;
+  // The first file that opens is read; one that cannot stands for "no file".
+  for (const std::string& path : paths) {
+    if ((opened = ReadPresetFile(path.c_str(), sink))) break;
+  }
 
   if (opened) {
     // The table and the list get the same names before anything is selected.
@@ -59,6 +70,13 @@ void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
     RunSelchangeName(view, presets);
   }
   RunUpdateSerialQLabel(view);
+}
+
+int FindPresetFile(const std::vector<std::string>& paths) {
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    if (CanReadPresetFile(paths[i].c_str())) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 void RunSelchangeName(PresetView& view, const CartridgeMap& presets) {

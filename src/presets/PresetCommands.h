@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CartridgeMap;
 class PresetView;
@@ -15,6 +16,13 @@ inline constexpr const char* kSerialQUnknownText = "Serial Q unknown (limits max
 // Default texts, then the preset file at `path` into the table and the Name
 // list, the first name applied; the hint in every case.
 void RunReset(PresetView& view, CartridgeMap& presets, const char* path);
+
+// The same with the first of `paths` that can be read; none is as a missing file.
+// A folder, an unreadable file or a dangling link cannot be read.
+void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::string>& paths);
+
+// The index of the first of `paths` that can be read, or -1.
+int FindPresetFile(const std::vector<std::string>& paths);
 
 // Applies the selected name: L and RS from the table, F and Q cleared, the
 // curve stale, the hint refreshed.

@@ -1,6 +1,10 @@
 #include "PresetFile.h"
 
+#include "Utf8Text.h"
+
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -31,7 +35,9 @@ bool ParsePresetPiece(std::string_view piece, PresetEntry& entry) {
   const std::string_view second = NextValue(rest);
   if (first.empty() || second.empty()) return false;
   // Cutting a longer value would silently turn it into another number.
-  if (first.size() > kPresetValueLength || second.size() > kPresetValueLength) return false;
+  // A value counts in characters: a UTF-8 micro sign is one, as typed.
+  if (PresetValueLength(first) > kPresetValueLength || PresetValueLength(second) > kPresetValueLength)
+    return false;
 
   entry.name = piece.substr(0, quote);
   entry.initLoad = entry.name == kInitLoadName;
@@ -76,8 +82,27 @@ void PresetFileReader::EndPiece() {
   m_length = 0;
 }
 
+namespace {
+
+// A folder opens for reading on some systems and then reads as nothing; a
+// device or pipe could block. Only a plain file (through any links) is one.
+std::FILE* OpenPresetFile(const char* path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return nullptr;
+  return std::fopen(path, "rb");
+}
+
+}  // namespace
+
+bool CanReadPresetFile(const char* path) {
+  std::FILE* file = OpenPresetFile(path);
+  if (file == nullptr) return false;
+  std::fclose(file);
+  return true;
+}
+
 bool ReadPresetFile(const char* path, const PresetSink& sink) {
-  std::FILE* file = std::fopen(path, "rb");
+  std::FILE* file = OpenPresetFile(path);
   if (file == nullptr) return false;
   PresetFileReader reader(sink);
   char chunk[4096];

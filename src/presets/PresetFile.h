@@ -50,5 +50,9 @@ class PresetFileReader {
 // without a quote, fewer than two values, or a value over 15 characters.
 bool ParsePresetPiece(std::string_view piece, PresetEntry& entry);
 
-// Reads a whole file through a PresetFileReader. False when it cannot be opened.
+// Reads a whole file through a PresetFileReader. False when it cannot be
+// opened; a folder or anything else that is not a plain file counts as none.
 bool ReadPresetFile(const char* path, const PresetSink& sink);
+
+// True when ReadPresetFile would open `path`.
+bool CanReadPresetFile(const char* path);

@@ -4,29 +4,19 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 
-namespace {
-
-bool IsFile(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::exists(path, error);
+std::vector<std::string> PresetFilePaths() {
+  return PresetFilePaths(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-}  // namespace
-
-std::string PresetFilePath() { return PresetFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
-
-std::string PresetFilePath(const char* xdgConfigHome, const char* home) {
-  if (IsFile(kPresetFileName)) return kPresetFileName;
+std::vector<std::string> PresetFilePaths(const char* xdgConfigHome, const char* home) {
   std::filesystem::path config;
   if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
     config = xdgConfigHome;
   } else if (home != nullptr && home[0] == '/') {
     config = std::filesystem::path(home) / ".config";
   } else {
-    return kPresetFileName;
+    return {kPresetFileName};
   }
-  const std::filesystem::path user = config / "varnholt" / kPresetFileName;
-  return IsFile(user) ? user.string() : kPresetFileName;
+  return {kPresetFileName, (config / "varnholt" / kPresetFileName).string()};
 }

@@ -1,5 +1,6 @@
 #include "DialogTemplate.h"
 #include "ResourceIds.h"
+#include "Version.h"
 
 namespace {
 
@@ -7,7 +8,7 @@ using enum ItemKind;
 
 constexpr DialogItem kAboutItems[] = {
     {IDC_STATIC, nullptr, kIcon, "", 11, 17, 20, 20},
-    {IDC_STATIC, nullptr, kStatic, "Varnholt Version 3.1.0", 40, 10, 119, 8},
+    {IDC_STATIC, nullptr, kStatic, "Varnholt Version " VARNHOLT_VERSION, 40, 10, 119, 8},
     {IDC_STATIC, nullptr, kStatic, "Copyright \xA9 2026 the Varnholt authors", 40, 20, 119, 8},
     {IDOK, "IDOK", kDefButton, "OK", 165, 10, 50, 14},
     {IDC_STATIC, nullptr, kStatic,

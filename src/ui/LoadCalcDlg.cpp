@@ -6,17 +6,19 @@
 #include "HelpPage.h"
 #include "MessageBoxes.h"
 #include "NameList.h"
+#include "PresetFileEditor.h"
+#include "PresetFilePlaces.h"
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
 #include "presets/PresetCommands.h"
-#include "presets/PresetFile.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -30,7 +32,10 @@ constexpr const char* kExitQuestion = "Do you really want to exit?";
 
 }  // namespace
 
-CLoadCalcDlg::CLoadCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(LoadAppIcon()) {
+CLoadCalcDlg::CLoadCalcDlg(QWidget* parent)
+    : QDialog(parent),
+      m_hIcon(LoadAppIcon()),
+      m_editPresetFileAction(QStringLiteral("Edit Preset File\u2026")) {
   // A fixed frame with a title, a system menu and a close box; no minimise,
   // maximise or context-help box.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -53,6 +58,8 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(LoadAppIc
   m_plot.setFocusPolicy(Qt::NoFocus);
 
   ConnectMessageMap();
+  addAction(&m_editPresetFileAction);
+  connect(&m_editPresetFileAction, &QAction::triggered, this, &CLoadCalcDlg::OnEditPresetFile);
 }
 
 CLoadCalcDlg::~CLoadCalcDlg() = default;
@@ -185,7 +192,7 @@ void CLoadCalcDlg::OnOptimizeCFromF() { RunOptimizeCFromF(*this); }
 
 void CLoadCalcDlg::OnHelpPage() {
   // Nothing to report if no browser can be started.
-  QDesktopServices::openUrl(HelpPageUrl());
+  QDesktopServices::openUrl(ChooseHelpPage(ProgramHelpPlaces()));
 }
 
 void CLoadCalcDlg::OnFullOptimization() { RunFullOptimization(*this); }
@@ -194,12 +201,14 @@ void CLoadCalcDlg::OnSelchangeName() { RunSelchangeName(*this, m_presets); }
 
 void CLoadCalcDlg::OnChangeComponent() { UpdateSerialQLabel(); }
 
-void CLoadCalcDlg::OnReset() { RunReset(*this, m_presets, kPresetFileName); }
+void CLoadCalcDlg::OnReset() { RunReset(*this, m_presets, PresetFilePlaces()); }
 
 void CLoadCalcDlg::OnAbout() {
   CAboutDlg about(this);
   about.exec();
 }
+
+void CLoadCalcDlg::OnEditPresetFile() { EditPresetFile(this); }
 
 void CLoadCalcDlg::UpdateSerialQLabel() { RunUpdateSerialQLabel(*this); }
 
@@ -228,6 +237,14 @@ void CLoadCalcDlg::closeEvent(QCloseEvent* event) {
   // OnClose ends the dialog itself when the user agrees.
   event->ignore();
   OnClose();
+}
+
+// Right-click anywhere the controls leave it to the window (the edit fields
+// keep their own menus).
+void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(&m_editPresetFileAction);
+  menu.exec(event->globalPos());
 }
 
 // Enter presses the focused push button and, with the focus anywhere else,

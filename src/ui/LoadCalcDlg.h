@@ -5,6 +5,7 @@
 #include "presets/CartridgeMap.h"
 #include "presets/PresetView.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QIcon>
@@ -18,8 +19,9 @@
 class QPushButton;
 
 // The main window: the component fields, the command buttons, the Name list,
-// the serial-Q hint and the response plot. The values live only in the fields;
-// each command reads what it needs through the CommandView interface.
+// the serial-Q hint and the response plot. The dialog keeps no values of its
+// own: each command reads the fields it needs through the CommandView interface
+// and stores them in g_circuit, where the commands share them.
 class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   Q_OBJECT
 
@@ -57,6 +59,7 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   void OnChangeComponent();
   void OnReset();
   void OnAbout();
+  void OnEditPresetFile();
 
   void UpdateSerialQLabel();
 
@@ -73,10 +76,14 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   CartridgeMap m_presets;
   QIcon m_hIcon;
 
+  // The context menu's window items.
+  QAction m_editPresetFileAction;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;

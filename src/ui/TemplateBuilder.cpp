@@ -15,8 +15,9 @@ namespace {
 
 constexpr const char* kItemIdProperty = "dialogItemId";
 
-// The closed height of the Name list and the icon's size, in dialog units.
+// The closed height of the Name list, in dialog units.
 constexpr int kComboClosedHeight = 13;
+// The icon's size, in pixels: an icon control shows the icon at its own size.
 constexpr int kIconPixels = 32;
 
 void SetUpLabel(QLabel& label, const QString& text) {

@@ -73,24 +73,27 @@ INSTANTIATE_TEST_SUITE_P(
                     FromFRow{"f_10k", "10k", "", nullptr, "857.637p", "10k", "2.303638"},
                     FromFRow{"junk_in_q", "20k", "junk", nullptr, "214.409p", "20k", "1.235628"},
                     FromFRow{"empty_f", "", "1", kInputErrorText, "user's", "", "1"},
-                    FromFRow{"zero_f", "0", "1", kInputErrorText, "user's", "0", "1"}),
+                    FromFRow{"zero_f", "0", "1", kInputErrorText, "user's", "0", "1"},
+                    // C underflows to 0 or overflows: refused like an unverified solution.
+                    FromFRow{"huge_f", "1e200", "1", kNotVerifiedText, "user's", "1e200", "1"},
+                    FromFRow{"tiny_f", "1e-200", "1", kNotVerifiedText, "user's", "1e-200", "1"}),
     [](const testing::TestParamInfo<FromFRow>& info) { return std::string(info.param.name); });
 
-TEST(OptimizeCFromFPlot, RunsEvenWhenCalculateRejectsTheFields) {
-  // So low a frequency that C overflows: the field gets "inf", which Calculate
-  // cannot read back; the plot still gets the wanted F and the previous Q.
-  g_circuit = CircuitValues{};
-  g_circuit.Q = 0.5;
-  SolverTestView view;
-  view.SetComponents("300m", "740", "251p", "47k");
-  view.Set(Field::F, "1e-200");
-  RunOptimizeCFromF(view);
-  ASSERT_EQ(view.messages.size(), 1u);
-  EXPECT_EQ(view.messages[0].text, kInputErrorText);
-  ASSERT_EQ(view.curves.size(), 1u);
-  EXPECT_EQ(view.curves[0].F, 1e-200);
-  EXPECT_EQ(view.curves[0].Q, 0.5);
-  EXPECT_TRUE(view.curves[0].current);
+TEST(OptimizeCFromFPlot, ExtremeButFiniteSolutionsStillSolve) {
+  // Only a C of 0 or infinity is refused; a far-fetched but finite C is shown,
+  // calculated and plotted as any other.
+  for (const char* f : {"1e-150", "1e150"}) {
+    g_circuit = CircuitValues{};
+    SolverTestView view;
+    view.SetComponents("300m", "740", "251p", "47k");
+    view.Set(Field::F, f);
+    RunOptimizeCFromF(view);
+    EXPECT_TRUE(view.messages.empty()) << f;
+    EXPECT_GT(ParseEngValue(view.fields[Field::C].c_str()), 0.0) << f;
+    ASSERT_EQ(view.curves.size(), 2u) << f;
+    EXPECT_EQ(view.curves[1].F, g_circuit.F) << f;
+    EXPECT_TRUE(view.curves[1].current) << f;
+  }
 }
 
 }  // namespace

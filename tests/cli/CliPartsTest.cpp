@@ -68,11 +68,14 @@ TEST(CheckValue, ReadsAsTheWindowAndNamesTheOption) {
   EXPECT_THROW(CheckValue("--C", " 1p", false), UsageError);  // the window reads 0 there
 }
 
-TEST(PresetFilePath, FallsBackToTheUsersConfigFolder) {
-  // Neither folder has the file: the working folder's name, opening as no file.
-  EXPECT_EQ(PresetFilePath("/nonexistent-config", "/nonexistent-home"), "varnholt.txt");
-  EXPECT_EQ(PresetFilePath(nullptr, nullptr), "varnholt.txt");
-  EXPECT_EQ(PresetFilePath("relative", nullptr), "varnholt.txt");
+TEST(PresetFilePaths, WorkingFolderThenTheUsersConfigFolder) {
+  using Paths = std::vector<std::string>;
+  EXPECT_EQ(PresetFilePaths("/cfg", "/home/u"), (Paths{"varnholt.txt", "/cfg/varnholt/varnholt.txt"}));
+  EXPECT_EQ(PresetFilePaths(nullptr, "/home/u"),
+            (Paths{"varnholt.txt", "/home/u/.config/varnholt/varnholt.txt"}));
+  EXPECT_EQ(PresetFilePaths("relative", "/home/u"),
+            (Paths{"varnholt.txt", "/home/u/.config/varnholt/varnholt.txt"}));
+  EXPECT_EQ(PresetFilePaths(nullptr, nullptr), (Paths{"varnholt.txt"}));
 }
 
 }  // namespace

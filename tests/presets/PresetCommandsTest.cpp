@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -70,6 +74,40 @@ TEST_F(Reset, NameGivenTwiceIsListedOnceWithLaterValues) {
   EXPECT_EQ(view.names.names(), std::vector<std::string>{"A"});
   EXPECT_EQ(Text(Field::L), "3m");
   EXPECT_EQ(Text(Field::RS), "4");
+}
+
+// A value's bytes become the field's text as if typed: UTF-8 from a Linux
+// editor is decoded, Windows-1252 stays as it is.
+struct ValueBytesCase {
+  const char* label;
+  const char* value;  // the L value in the file
+  const char* field;  // the L field afterwards
+};
+
+class ResetValueBytes : public Reset, public testing::WithParamInterface<ValueBytesCase> {};
+
+TEST_P(ResetValueBytes, BecomeTheFieldText) {
+  const ValueBytesCase& c = GetParam();
+  RunWith(std::string("Coil\"") + c.value + " 5\n_init_load\"" + c.value + " 47k\n");
+  EXPECT_EQ(Text(Field::L), c.field);
+  EXPECT_EQ(Text(Field::C), c.field);
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, ResetValueBytes,
+                         testing::Values(ValueBytesCase{"MicroSignUtf8", "12\xC2\xB5", "12\xB5"},
+                                         ValueBytesCase{"GreekMuUtf8", "12\xCE\xBC", "12\xB5"},
+                                         ValueBytesCase{"MicroSignWindows1252", "12\xB5", "12\xB5"},
+                                         ValueBytesCase{"OtherLatin1Utf8", "12\xC3\xA9", "12\xE9"},
+                                         ValueBytesCase{"BeyondLatin1Utf8", "12\xE2\x82\xAC", "12?"},
+                                         ValueBytesCase{"Windows1252Euro", "12\x80", "12\x80"},
+                                         ValueBytesCase{"TruncatedUtf8", "12\xC2", "12\xC2"}),
+                         [](const testing::TestParamInfo<ValueBytesCase>& info) {
+                           return std::string(info.param.label);
+                         });
+
+TEST_F(Reset, Utf8MicroCalculatesAsMicro) {
+  RunWith("Coil\"12\xC2\xB5 5\n");
+  EXPECT_EQ(ParseEngValue(Text(Field::L).c_str()), ParseEngValue("12u"));
 }
 
 TEST_F(Reset, LastInitialValuesLineWins) {
@@ -185,5 +223,78 @@ TEST(ExampleFile, ListsCartridgesWithReadableValues) {
   }
   EXPECT_EQ(view.hint.rfind("Serial Q = ", 0), 0u) << view.hint;
 }
+
+}  // namespace
+
+namespace {
+
+// What stands at one of the places Reset looks.
+enum class At { kFile, kNothing, kFolder, kDanglingLink, kUnreadableFile };
+
+struct PlacesCase {
+  const char* label;
+  At work;
+  At config;
+  const char* listed;  // the one name listed afterwards, or "" for none
+};
+
+void PrintTo(const PlacesCase& c, std::ostream* os) { *os << c.label; }
+
+void PutAt(At what, const std::filesystem::path& path, const std::string& bytes) {
+  switch (what) {
+    case At::kFile:
+      std::ofstream(path, std::ios::binary) << bytes;
+      break;
+    case At::kNothing:
+      break;
+    case At::kFolder:
+      std::filesystem::create_directory(path);
+      break;
+    case At::kDanglingLink:
+      std::filesystem::create_symlink(path.parent_path() / "gone.txt", path);
+      break;
+    case At::kUnreadableFile:
+      std::ofstream(path, std::ios::binary) << bytes;
+      std::filesystem::permissions(path, std::filesystem::perms::none);
+      break;
+  }
+}
+
+class ResetPlaces : public testing::TestWithParam<PlacesCase> {};
+
+TEST_P(ResetPlaces, ReadTheFirstPlainReadableFile) {
+  const PlacesCase& c = GetParam();
+  if ((c.work == At::kUnreadableFile || c.config == At::kUnreadableFile) && geteuid() == 0)
+    GTEST_SKIP() << "root reads every file";
+  TempPresetDir work, config;
+  PutAt(c.work, work.FilePath(), "Work\"1m 2\n");
+  PutAt(c.config, config.FilePath(), "Config\"3m 4\n");
+  FakePresetView view;
+  CartridgeMap presets;
+
+  RunReset(view, presets, {work.FilePath(), config.FilePath()});
+
+  if (*c.listed == '\0') {
+    EXPECT_EQ(view.names.size(), 0u);
+    EXPECT_EQ(view.fields[Field::L], "300m");
+    EXPECT_EQ(view.staleMarks, 0);  // as with no file at all
+  } else {
+    EXPECT_EQ(view.names.names(), std::vector<std::string>{c.listed});
+  }
+  const int found = FindPresetFile({work.FilePath(), config.FilePath()});
+  EXPECT_EQ(found, *c.listed == '\0' ? -1 : std::string(c.listed) == "Work" ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ResetPlaces,
+    testing::Values(PlacesCase{"WorkingFolderWins", At::kFile, At::kFile, "Work"},
+                    PlacesCase{"WorkingFolderAlone", At::kFile, At::kNothing, "Work"},
+                    PlacesCase{"ConfigFolderServes", At::kNothing, At::kFile, "Config"},
+                    PlacesCase{"NeitherGivesDefaults", At::kNothing, At::kNothing, ""},
+                    PlacesCase{"FolderIsNoFile", At::kFolder, At::kFile, "Config"},
+                    PlacesCase{"DanglingLinkIsNoFile", At::kDanglingLink, At::kFile, "Config"},
+                    PlacesCase{"UnreadableIsNoFile", At::kUnreadableFile, At::kFile, "Config"},
+                    PlacesCase{"NothingUsable", At::kFolder, At::kDanglingLink, ""}),
+    [](const testing::TestParamInfo<PlacesCase>& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -73,6 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"OneValueOrNoneSkipped", "A\"1m\nB\"\nC\"  \t\n", {}},
         ReadCase{"CommentWithQuote", "/A\"1m 2\n", {}},
         ReadCase{"Value15Kept", "A\"123456789012345 2\n", {Preset("A", "123456789012345", "2")}},
+        // Characters count, not bytes: 14 digits and a UTF-8 micro sign are 15.
+        ReadCase{
+            "Utf8Value15Kept", "A\"12345678901234\xC2\xB5 2\n", {Preset("A", "12345678901234\xC2\xB5", "2")}},
+        ReadCase{"Utf8Value16Skipped", "A\"123456789012345\xC2\xB5 2\n", {}},
         ReadCase{"Value16Skipped", "A\"0.000000000000251 2\nB\"1 1234567890123456\n", {}},
         ReadCase{"Value100Skipped", "A\"" + Repeat('9', 100) + " 2\nB\"1 " + Repeat('9', 100) + "\n", {}},
         ReadCase{"InitLoadValue16Skipped", "_init_load\"0.000000000000251 2\n", {}},

@@ -43,6 +43,10 @@ void EndWindow(QWidget& window) {
 
 void GuiFixture::SetUp() {
   ASSERT_TRUE(m_dir.isValid());
+  ASSERT_TRUE(m_configDir.isValid());
+  m_hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+  m_previousConfigHome = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configDir.path()));
   m_previousDir = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
   m_startedMs = QDateTime::currentMSecsSinceEpoch();
@@ -61,9 +65,16 @@ void GuiFixture::TearDown() {
   EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " queued answer(s) found no modal window";
   m_watchdog.stop();
   QDir::setCurrent(m_previousDir);
+  if (m_hadConfigHome) {
+    qputenv("XDG_CONFIG_HOME", m_previousConfigHome);
+  } else {
+    qunsetenv("XDG_CONFIG_HOME");
+  }
 }
 
 QString GuiFixture::WorkDir() const { return m_dir.path(); }
+
+QString GuiFixture::ConfigDir() const { return m_configDir.path(); }
 
 void GuiFixture::WriteWorkFile(const QString& name, const QByteArray& bytes) {
   QFile file(m_dir.filePath(name));

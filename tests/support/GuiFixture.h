@@ -17,7 +17,9 @@
 class QWidget;
 
 // Base for tests that drive real windows. Offscreen (the GUI test main sees to
-// it), in a fresh working folder of its own (for the preset file), and with a
+// it), in a fresh working folder of its own (for the preset file), with a
+// fresh configuration folder ($XDG_CONFIG_HOME) so that the user's own preset
+// file never takes part, and with a
 // watchdog: every modal window that opens is answered by the next queued answer
 // or, when none is queued, recorded as a failure and closed, so a test never
 // hangs on a box nobody expected. A test that runs longer than the deadline has
@@ -42,6 +44,8 @@ class GuiFixture : public ::testing::Test {
 
   // The working folder, current while the test runs.
   QString WorkDir() const;
+  // The configuration folder, empty at the start.
+  QString ConfigDir() const;
   void WriteWorkFile(const QString& name, const QByteArray& bytes);
 
   // Queue the answer to the next modal window. The answer must end that window.
@@ -69,7 +73,10 @@ class GuiFixture : public ::testing::Test {
   void CloseAllModals();
 
   QTemporaryDir m_dir;
+  QTemporaryDir m_configDir;
   QString m_previousDir;
+  QByteArray m_previousConfigHome;
+  bool m_hadConfigHome = false;
   QTimer m_watchdog;
   qint64 m_startedMs = 0;
   std::deque<ModalAnswer> m_answers;

@@ -126,6 +126,9 @@ class UrlCatcher : public QObject {
   void Open(const QUrl& url) { urls.push_back(url); }
 };
 
+// The test program runs neither from an installed tree nor from the build
+// tree's program folder, so the published guide is the one that opens
+// (HelpPageTest covers the other choices).
 TEST_F(MainWindowTest, HelpAndF1OpenTheUserGuide) {
   UrlCatcher catcher;
   QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
