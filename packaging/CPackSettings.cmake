@@ -16,7 +16,11 @@ octaves of every record played.
 
 It also finds the capacitance or load resistance that gives a wanted
 resonance, draws the response in decibels, and keeps named cartridges in
-a small preset file.]])
+a small preset file.
+
+The command varnholt-calc gives the same results on the command line,
+as text, CSV or JSON: tables of every cartridge of a preset file,
+responses and the phono stage settings that suit a cartridge.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VARNHOLT_MAINTAINER}")

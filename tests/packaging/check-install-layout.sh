@@ -8,6 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 expected="bin/varnholt
+bin/varnholt-calc
 share/applications/org.varnholt.Varnholt.desktop
 share/doc/varnholt/audio/varnholt.htm
 share/doc/varnholt/changelog.gz
@@ -19,6 +20,7 @@ share/icons/hicolor/256x256/apps/org.varnholt.Varnholt.png
 share/icons/hicolor/32x32/apps/org.varnholt.Varnholt.png
 share/icons/hicolor/48x48/apps/org.varnholt.Varnholt.png
 share/icons/hicolor/scalable/apps/org.varnholt.Varnholt.svg
+share/man/man1/varnholt-calc.1.gz
 share/man/man1/varnholt.1.gz
 share/metainfo/org.varnholt.Varnholt.metainfo.xml"
 
@@ -43,6 +45,9 @@ for prefix in /usr /opt/moved; do
       fail "the ${size}px icon is not ${size}x${size}"
   done
   zcat "$root/share/man/man1/varnholt.1.gz" | grep -q '^\.TH VARNHOLT 1' || fail "the manual page has no title line"
+  zcat "$root/share/man/man1/varnholt-calc.1.gz" | grep -q '^\.TH VARNHOLT-CALC 1' ||
+    fail "the command line's manual page has no title line"
+  [ -x "$root/bin/varnholt-calc" ] || fail "$prefix/bin/varnholt-calc is not executable"
   if [ "$configured_prefix" != /usr ] && grep -rlF "$configured_prefix" "$root"; then
     fail "the files above name the configured prefix $configured_prefix"
   fi

@@ -14,7 +14,8 @@ echo "== $deb"
 dpkg-deb -c "$deb"
 dpkg-deb -I "$deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/varnholt ./usr/share/applications/org.varnholt.Varnholt.desktop \
+for path in ./usr/bin/varnholt ./usr/bin/varnholt-calc ./usr/share/man/man1/varnholt-calc.1.gz \
+  ./usr/share/applications/org.varnholt.Varnholt.desktop \
   ./usr/share/metainfo/org.varnholt.Varnholt.metainfo.xml ./usr/share/man/man1/varnholt.1.gz \
   ./usr/share/doc/varnholt/audio/varnholt.htm ./usr/share/doc/varnholt/copyright; do
   grep -qx -- "$path" <<<"$files" || fail "the package lacks $path"
