@@ -6,6 +6,7 @@
 #include "HelpPage.h"
 #include "MessageBoxes.h"
 #include "NameList.h"
+#include "PlotExport.h"
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -152,7 +154,7 @@ void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
   m_plot.m_dF = F;
   m_plot.m_dQ = Q;
   m_plot.m_bShowCurve = current ? 1 : 0;
-  m_plot.update();
+  m_plot.CurveChanged();
 }
 
 bool CLoadCalcDlg::ConfirmExit() {
@@ -222,6 +224,15 @@ void CLoadCalcDlg::SetHintText(const std::string& text) { m_status.setText(FromF
 void CLoadCalcDlg::MarkCurveStale() {
   m_plot.m_bShowCurve = 0;
   m_plot.update();
+}
+
+void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  if (m_plot.rect().contains(m_plot.mapFrom(this, event->pos()))) {
+    AddPlotMenuItems(menu, this, m_plot);
+    menu.addSeparator();
+  }
+  if (!menu.isEmpty()) menu.exec(event->globalPos());
 }
 
 void CLoadCalcDlg::closeEvent(QCloseEvent* event) {
