@@ -6,6 +6,7 @@
 #include "HelpPage.h"
 #include "MessageBoxes.h"
 #include "NameList.h"
+#include "PlotExport.h"
 #include "PresetFileEditor.h"
 #include "PresetFilePlaces.h"
 #include "ResourceIds.h"
@@ -159,7 +160,7 @@ void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
   m_plot.m_dF = F;
   m_plot.m_dQ = Q;
   m_plot.m_bShowCurve = current ? 1 : 0;
-  m_plot.update();
+  m_plot.CurveChanged();
 }
 
 bool CLoadCalcDlg::ConfirmExit() {
@@ -243,6 +244,11 @@ void CLoadCalcDlg::closeEvent(QCloseEvent* event) {
 // keep their own menus).
 void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
+  // Over the plot its own items come first.
+  if (m_plot.rect().contains(m_plot.mapFrom(this, event->pos()))) {
+    AddPlotMenuItems(menu, this, m_plot);
+    menu.addSeparator();
+  }
   menu.addAction(&m_editPresetFileAction);
   menu.exec(event->globalPos());
 }
