@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "AppIcon.h"
 #include "FieldText.h"
+#include "FindStageSettingsDlg.h"
 #include "HelpPage.h"
 #include "MessageBoxes.h"
 #include "NameList.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -51,6 +53,11 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(LoadAppIc
   // The hint line is read out by its text; the plot has none of its own.
   m_plot.setAccessibleName(QStringLiteral("Response"));
   m_plot.setFocusPolicy(Qt::NoFocus);
+
+  m_findStageSettings.setText(QStringLiteral("Find Stage Settings\u2026"));
+  m_findStageSettings.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  addAction(&m_findStageSettings);
+  connect(&m_findStageSettings, &QAction::triggered, this, &CLoadCalcDlg::OnFindStageSettings);
 
   ConnectMessageMap();
 }
@@ -202,6 +209,14 @@ void CLoadCalcDlg::OnAbout() {
 }
 
 void CLoadCalcDlg::UpdateSerialQLabel() { RunUpdateSerialQLabel(*this); }
+
+void CLoadCalcDlg::OnFindStageSettings() { ShowFindStageSettings(*this, *this); }
+
+void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(&m_findStageSettings);
+  menu.exec(event->globalPos());
+}
 
 void CLoadCalcDlg::AddNames(std::vector<std::string> names) { AddNamesToList(m_name, std::move(names)); }
 

@@ -5,6 +5,7 @@
 #include "presets/CartridgeMap.h"
 #include "presets/PresetView.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QIcon>
@@ -59,6 +60,7 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   void OnAbout();
 
   void UpdateSerialQLabel();
+  void OnFindStageSettings();
 
   // Controls bound to the template, in declaration order.
   QLabel m_status;
@@ -72,11 +74,13 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   QLineEdit m_editL;
   CartridgeMap m_presets;
   QIcon m_hIcon;
+  QAction m_findStageSettings;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
