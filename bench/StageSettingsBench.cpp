@@ -39,6 +39,11 @@ void BM_FindStageSettings(benchmark::State& state) {
   state.counters["rows"] = static_cast<double>(rows);
 }
 // 6 + 6 switches give 4,096 combinations, 8 + 8 give 65,536; by flatness and by target.
-BENCHMARK(BM_FindStageSettings)->Args({6, 0})->Args({6, 1})->Args({8, 0})->Args({8, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindStageSettings)
+    ->Args({6, 0})
+    ->Args({6, 1})
+    ->Args({8, 0})
+    ->Args({8, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

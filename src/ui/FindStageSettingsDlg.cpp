@@ -24,7 +24,9 @@ std::string Bytes(const QLineEdit& edit) {
   return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
 }
 
-QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString Text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 QLabel* Label(const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text));
@@ -90,7 +92,8 @@ void CFindStageSettingsDlg::BuildLayout() {
   grid->addWidget(&m_editRList, 3, 2);
   grid->addWidget(&m_rMode, 3, 3);
   grid->setColumnStretch(2, 1);
-  for (QComboBox* mode : {&m_cMode, &m_rMode}) mode->addItems({QStringLiteral("choices"), QStringLiteral("switches")});
+  for (QComboBox* mode : {&m_cMode, &m_rMode})
+    mode->addItems({QStringLiteral("choices"), QStringLiteral("switches")});
   m_editRBase.setPlaceholderText(QStringLiteral("none"));
 
   auto* ranking = new QGroupBox(QStringLiteral("Ranking"));
@@ -150,8 +153,8 @@ void CFindStageSettingsDlg::BuildLayout() {
       {&m_editRList, "Stage resistance values"},
       {&m_rMode, "Stage resistance values used as"},
       {&m_flattest, "Flattest up to band edge"},
-      {&m_editBandEdge, "Band edge"},
       {&m_closest, "Closest to F and Q wanted"},
+      {&m_editBandEdge, "Band edge"},
       {&m_editTargetF, "F wanted"},
       {&m_editTargetQ, "Q wanted"},
       {&m_problem, "Input problem"},
@@ -231,6 +234,10 @@ StageSettingsInput CFindStageSettingsDlg::Inputs() const {
 void CFindStageSettingsDlg::Recompute() {
   if (m_restoring) return;
   const StageSettingsInput in = Inputs();
+  // Tab enters the pair of ranking buttons at the one that is on; the
+  // arrow keys move between them.
+  for (QRadioButton* button : {&m_flattest, &m_closest})
+    button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
   m_editTargetF.setEnabled(in.rankBy == RankBy::Target);
   m_editTargetQ.setEnabled(in.rankBy == RankBy::Target);
   StageSettingsResult result = FindStageSettings(in);

@@ -38,7 +38,9 @@ double SortKey(const StageSettingRow& row, int column) {
   }
 }
 
-QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString Text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 }  // namespace
 
@@ -60,7 +62,9 @@ int StageSettingsModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(m_order.size());
 }
 
-int StageSettingsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int StageSettingsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant StageSettingsModel::data(const QModelIndex& index, int role) const {
   const StageSettingRow* row = RowAt(index.row());
@@ -98,7 +102,7 @@ QVariant StageSettingsModel::data(const QModelIndex& index, int role) const {
 
 QVariant StageSettingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const kTitles[ColumnCount] = {"Rank", "Setting", "C total", "RL",     "F",
+  static const char* const kTitles[ColumnCount] = {"Rank", "Setting", "C total",   "RL",        "F",
                                                    "Q",    "Peak",    "At 20 kHz", "Deviation", "Distance"};
   return section >= 0 && section < ColumnCount ? QString::fromLatin1(kTitles[section]) : QVariant();
 }
@@ -107,16 +111,19 @@ void StageSettingsModel::sort(int column, Qt::SortOrder order) {
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList before = persistentIndexList();
   std::vector<int> rowsBefore;
-  for (const QModelIndex& index : before) rowsBefore.push_back(m_order[static_cast<std::size_t>(index.row())]);
+  for (const QModelIndex& index : before)
+    rowsBefore.push_back(m_order[static_cast<std::size_t>(index.row())]);
   m_sortColumn = column;
   m_sortOrder = order;
   Reorder();
   // Keep the current row and selection on the same settings.
   std::vector<int> viewRow(m_order.size());
-  for (std::size_t i = 0; i < m_order.size(); ++i) viewRow[static_cast<std::size_t>(m_order[i])] = static_cast<int>(i);
+  for (std::size_t i = 0; i < m_order.size(); ++i)
+    viewRow[static_cast<std::size_t>(m_order[i])] = static_cast<int>(i);
   QModelIndexList after;
   for (std::size_t i = 0; i < static_cast<std::size_t>(before.size()); ++i)
-    after.push_back(index(viewRow[static_cast<std::size_t>(rowsBefore[i])], before[static_cast<qsizetype>(i)].column()));
+    after.push_back(
+        index(viewRow[static_cast<std::size_t>(rowsBefore[i])], before[static_cast<qsizetype>(i)].column()));
   changePersistentIndexList(before, after);
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -20,7 +20,8 @@ constexpr const char* kGroup = "FindStageSettings";
 constexpr qsizetype kMaxStoredText = 2000;
 
 std::unique_ptr<QSettings> Store() {
-  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication);
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization,
+                                     kApplication);
 }
 
 std::optional<std::string> StoredText(const QSettings& store, const char* key) {
@@ -44,7 +45,8 @@ bool IsValue(const std::string& text) {
   return trimmed.empty() || ReadEntry(trimmed, value);
 }
 
-void LoadText(const QSettings& store, const char* key, bool (*usable)(const std::string&), std::string& slot) {
+void LoadText(const QSettings& store, const char* key, bool (*usable)(const std::string&),
+              std::string& slot) {
   if (const std::optional<std::string> text = StoredText(store, key); text && usable(*text)) slot = *text;
 }
 
