@@ -127,14 +127,6 @@ TEST(StageSettingsInput, EntriesAreNumbersWithOnePrefix) {
   }
 }
 
-TEST(StageSettingsInput, ListsSplitAtSpacesAndCommas) {
-  const auto pieces = SplitList(" 47p,100p ,, 220p\t330p ");
-  ASSERT_EQ(pieces.size(), 4u);
-  EXPECT_EQ(pieces[0], "47p");
-  EXPECT_EQ(pieces[3], "330p");
-  EXPECT_TRUE(SplitList(" , ").empty());
-}
-
 TEST(StageSettingsInput, LevelTexts) {
   EXPECT_EQ(LevelText(2.866), "+2.87 dB");
   EXPECT_EQ(LevelText(-0.004), "0.00 dB");

@@ -191,48 +191,24 @@ const CountCase kCounts[] = {
 INSTANTIATE_TEST_SUITE_P(, Counts, testing::ValuesIn(kCounts),
                          [](const testing::TestParamInfo<CountCase>& info) { return info.param.name; });
 
-struct Order {
-  const char* name;
-  double keyA, keyB;
-  int switchesA, switchesB;
-  double rlA, rlB;
-  double cA, cB;
-  bool aFirst;
-};
-
-class RankOrder : public testing::TestWithParam<Order> {};
-
-TEST_P(RankOrder, KeyThenSwitchesThenHigherRLThenSmallerC) {
-  const Order& o = GetParam();
-  StageSettingRow a{}, b{};
-  a.deviationDb = o.keyA;
-  b.deviationDb = o.keyB;
-  a.distance = std::fabs(o.keyA);
-  b.distance = std::fabs(o.keyB);
-  a.switchesOn = o.switchesA;
-  b.switchesOn = o.switchesB;
-  a.RL = o.rlA;
-  b.RL = o.rlB;
-  a.C = o.cA;
-  b.C = o.cB;
-  for (RankBy by : {RankBy::Flatness, RankBy::Target}) {
-    EXPECT_EQ(RanksBefore(a, b, by), o.aFirst);
-    EXPECT_EQ(RanksBefore(b, a, by), !o.aFirst && (o.keyA != o.keyB || o.switchesA != o.switchesB ||
-                                                   o.rlA != o.rlB || o.cA != o.cB));
-  }
+// Equal keys go by fewer switches on, then the higher RL, then the smaller C.
+TEST(StageSettings, TiesGoByFewerSwitchesHigherRLSmallerC) {
+  const auto row = [](double dev, int switches, double rl, double c) {
+    StageSettingRow r{};
+    r.deviationDb = dev;
+    r.switchesOn = switches;
+    r.RL = rl;
+    r.C = c;
+    return r;
+  };
+  const StageSettingRow falling = row(-0.5, 3, 1e3, 300e-12);
+  EXPECT_TRUE(RanksBefore(falling, row(1.0, 0, 47e3, 100e-12), RankBy::Flatness));
+  EXPECT_FALSE(RanksBefore(row(-1.0, 0, 47e3, 1e-10), row(0.5, 0, 47e3, 1e-10), RankBy::Flatness));
+  EXPECT_TRUE(RanksBefore(row(1.0, 1, 1e3, 3e-10), row(1.0, 2, 47e3, 1e-10), RankBy::Flatness));
+  EXPECT_TRUE(RanksBefore(row(1.0, 1, 47e3, 3e-10), row(1.0, 1, 10e3, 1e-10), RankBy::Flatness));
+  EXPECT_TRUE(RanksBefore(row(1.0, 1, 47e3, 1e-10), row(1.0, 1, 47e3, 3e-10), RankBy::Flatness));
+  EXPECT_FALSE(RanksBefore(row(1.0, 1, 47e3, 1e-10), row(1.0, 1, 47e3, 1e-10), RankBy::Flatness));
 }
-
-const Order kOrders[] = {
-    {"SmallerMagnitudeFirst", -0.5, 1.0, 3, 0, 1e3, 47e3, 300e-12, 100e-12, true},
-    {"FallCountsAsMuchAsRise", -1.0, 0.5, 0, 0, 47e3, 47e3, 1e-10, 1e-10, false},
-    {"FewerSwitches", 1.0, 1.0, 1, 2, 1e3, 47e3, 300e-12, 100e-12, true},
-    {"HigherRL", 1.0, 1.0, 1, 1, 47e3, 10e3, 300e-12, 100e-12, true},
-    {"SmallerC", 1.0, 1.0, 1, 1, 47e3, 47e3, 100e-12, 300e-12, true},
-    {"Equal", 1.0, 1.0, 1, 1, 47e3, 47e3, 100e-12, 100e-12, false},
-};
-
-INSTANTIATE_TEST_SUITE_P(, RankOrder, testing::ValuesIn(kOrders),
-                         [](const testing::TestParamInfo<Order>& info) { return info.param.name; });
 
 TEST(ApplyStageSetting, WritesLAndRSOnlyWhenTheyDiffer) {
   const StageSettingsResult result = FindStageSettings(Choices());
