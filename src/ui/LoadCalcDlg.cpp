@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "AppIcon.h"
 #include "FieldText.h"
+#include "FindStageSettingsDlg.h"
 #include "HelpPage.h"
 #include "MessageBoxes.h"
 #include "NameList.h"
@@ -61,6 +62,11 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent)
   ConnectMessageMap();
   addAction(&m_editPresetFileAction);
   connect(&m_editPresetFileAction, &QAction::triggered, this, &CLoadCalcDlg::OnEditPresetFile);
+  // Added to the window as well, so Ctrl+F works while no menu is open.
+  m_findStageSettings.setText(QStringLiteral("Find Stage Settings\u2026"));
+  m_findStageSettings.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  addAction(&m_findStageSettings);
+  connect(&m_findStageSettings, &QAction::triggered, this, &CLoadCalcDlg::OnFindStageSettings);
 }
 
 CLoadCalcDlg::~CLoadCalcDlg() = default;
@@ -213,6 +219,8 @@ void CLoadCalcDlg::OnEditPresetFile() { EditPresetFile(this); }
 
 void CLoadCalcDlg::UpdateSerialQLabel() { RunUpdateSerialQLabel(*this); }
 
+void CLoadCalcDlg::OnFindStageSettings() { ShowFindStageSettings(*this, *this); }
+
 void CLoadCalcDlg::AddNames(std::vector<std::string> names) { AddNamesToList(m_name, std::move(names)); }
 
 void CLoadCalcDlg::SelectName(int index) {
@@ -250,6 +258,7 @@ void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
   }
   menu.addAction(&m_editPresetFileAction);
+  menu.addAction(&m_findStageSettings);
   menu.exec(event->globalPos());
 }
 
