@@ -1,5 +1,6 @@
 #include "plot/RasterPlotCanvas.h"
 #include "plot/ResponsePlotPaint.h"
+#include "plot/SvgPlotCanvas.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -62,5 +64,31 @@ void BM_FillAndLabelsOnly(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FillAndLabelsOnly)->Unit(benchmark::kMicrosecond);
+
+// The whole paint at a device pixel ratio of Arg / 2: 1x, 1.5x and 2x in one
+// run, so that the ratio of their times is measured under one load.
+void BM_PaintAtPixelRatio(benchmark::State& state) {
+  EnsureApplication();
+  const double ratio = static_cast<double>(state.range(0)) / 2.0;
+  QImage image(static_cast<int>(std::ceil(352 * ratio)), static_cast<int>(std::ceil(325 * ratio)),
+               QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  const QFont font = LabelFont();
+  const ResponsePlotView view{1, 18484.807061630512, 1.3314016810396694, 10000.0, -10.0, 128};
+  for (auto _ : state) {
+    RasterPlotCanvas canvas(image, font);
+    PaintResponsePlot(view, canvas);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_PaintAtPixelRatio)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+// The default plot as an SVG document.
+void BM_RenderPlotSvg(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RenderPlotSvg(18484.807061630512, 1.3314016810396694, true, 352, 325));
+  }
+}
+BENCHMARK(BM_RenderPlotSvg)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -31,6 +31,11 @@ class PlotCanvas {
   // left = top = 0, right = width, bottom = height.
   virtual PlotRect GetClientRect() = 0;
 
+  // Device pixels per logical pixel. The paint lays out its frame in device
+  // pixels and scales its logical offsets by this; a pen and a frame are one
+  // logical pixel wide, which the canvas makes whole device pixels.
+  virtual double GetPixelRatio() { return 1.0; }
+
   // A solid pen one pixel wide.
   virtual PlotObject CreatePen(PlotColour colour) = 0;
   virtual PlotObject CreateSolidBrush(PlotColour colour) = 0;

@@ -8,7 +8,7 @@ int TruncToPixels(double offset) {
   return static_cast<int>(offset);
 }
 
-PlotFrame::PlotFrame(const PlotRect& rect, double centerFreqHz, double centerLevelDb, int pixelsPerDecade)
+PlotFrame::PlotFrame(const PlotRect& rect, double centerFreqHz, double centerLevelDb, double pixelsPerDecade)
     : client(rect),
       cx((rect.left + rect.right) / 2),
       cy((rect.top + rect.bottom) / 2),

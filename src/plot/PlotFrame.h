@@ -13,7 +13,8 @@ inline constexpr int kFarPixels = 1 << 28;
 int TruncToPixels(double offset);
 
 // The plot's coordinate frame for one client rectangle: a logarithmic
-// frequency axis and a decibel axis, both `scale` pixels per decade or 20 dB,
+// frequency axis and a decibel axis, both `scale` pixels per decade or 20 dB
+// (a whole number at one device pixel per logical pixel),
 // with `centerFreq` and `centerDb` at the centre of the rectangle.
 struct PlotFrame {
   PlotRect client;
@@ -21,9 +22,9 @@ struct PlotFrame {
   int cy;  // (top + bottom) / 2, truncated
   double centerFreq;
   double centerDb;
-  int scale;
+  double scale;
 
-  PlotFrame(const PlotRect& rect, double centerFreqHz, double centerLevelDb, int pixelsPerDecade);
+  PlotFrame(const PlotRect& rect, double centerFreqHz, double centerLevelDb, double pixelsPerDecade);
 
   int ColumnOf(double frequency) const;
   int RowOf(double levelDb) const;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -21,7 +22,12 @@ PlotColour ToPlotColour(QRgb rgb) {
 }
 
 RasterPlotCanvas::RasterPlotCanvas(QImage& image, const QFont& font)
-    : m_image(image), m_font(font), m_metrics(font, &image), m_objects{{0x000000, true}} {
+    : m_image(image),
+      m_font(font),
+      m_metrics(font, &image),
+      m_ratio(image.devicePixelRatio()),
+      m_lineWidth(std::max(1, static_cast<int>(std::lround(m_ratio)))),
+      m_objects{{0x000000, true}} {
   if (m_image.format() != QImage::Format_RGB32) m_image = m_image.convertToFormat(QImage::Format_RGB32);
   m_objects.reserve(8);
 }
@@ -41,6 +47,8 @@ std::pair<int, int> HalfOpenSpan(int start, int end, int lo, int hi) {
 }  // namespace
 
 PlotRect RasterPlotCanvas::GetClientRect() { return {0, 0, m_image.width(), m_image.height()}; }
+
+double RasterPlotCanvas::GetPixelRatio() { return m_ratio; }
 
 PlotObject RasterPlotCanvas::CreatePen(PlotColour colour) {
   m_objects.push_back({colour, true});
@@ -76,10 +84,11 @@ void RasterPlotCanvas::SetTextColor(PlotColour colour) { m_textColour = colour; 
 void RasterPlotCanvas::FrameRect(const PlotRect& rect, PlotObject brush) {
   if (rect.left >= rect.right || rect.top >= rect.bottom) return;
   const PlotColour colour = ColourOf(brush);
-  FillSolidRect({rect.left, rect.top, rect.right, rect.top + 1}, colour);
-  FillSolidRect({rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
-  FillSolidRect({rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
-  FillSolidRect({rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
+  const int w = m_lineWidth;
+  FillSolidRect({rect.left, rect.top, rect.right, rect.top + w}, colour);
+  FillSolidRect({rect.left, rect.bottom - w, rect.right, rect.bottom}, colour);
+  FillSolidRect({rect.left, rect.top, rect.left + w, rect.bottom}, colour);
+  FillSolidRect({rect.right - w, rect.top, rect.right, rect.bottom}, colour);
 }
 
 void RasterPlotCanvas::FillSolidRect(const PlotRect& rect, PlotColour colour) {
@@ -115,17 +124,40 @@ void RasterPlotCanvas::LineTo(int x, int y) {
   const qsizetype stride = m_image.bytesPerLine();
   const auto mix = [keep, set](QRgb& pixel) { pixel = (pixel & keep) | set; };
   const PlotRect clip = GetClientRect();
-  if (y == m_y && y >= clip.top && y < clip.bottom) {
+  // A wide pen covers `w` rows below a horizontal line, `w` columns right of a
+  // vertical one and a w x w block from each pixel of any other; mixing a pixel
+  // twice with the same pen changes nothing, so the blocks may overlap.
+  const int w = m_lineWidth;
+  const auto band = [w](int at, int lo, int hi) {
+    return std::pair{std::max(at, lo), static_cast<int>(std::min<std::int64_t>(std::int64_t{at} + w, hi))};
+  };
+  if (y == m_y) {
     // Grid lines are horizontal or vertical: walk the clipped span directly.
     const auto [from, to] = HalfOpenSpan(m_x, x, clip.left, clip.right);
-    QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
-    for (int px = from; px < to; ++px) mix(row[px]);
-  } else if (x == m_x && x >= clip.left && x < clip.right) {
+    const auto [rowFrom, rowTo] = band(y, clip.top, clip.bottom);
+    for (int py = rowFrom; py < rowTo; ++py) {
+      QRgb* row = reinterpret_cast<QRgb*>(bits + py * stride);
+      for (int px = from; px < to; ++px) mix(row[px]);
+    }
+  } else if (x == m_x) {
     const auto [from, to] = HalfOpenSpan(m_y, y, clip.top, clip.bottom);
-    for (int py = from; py < to; ++py) mix(reinterpret_cast<QRgb*>(bits + py * stride)[x]);
-  } else if (y != m_y && x != m_x) {
+    const auto [colFrom, colTo] = band(x, clip.left, clip.right);
+    for (int py = from; py < to; ++py) {
+      QRgb* row = reinterpret_cast<QRgb*>(bits + py * stride);
+      for (int px = colFrom; px < colTo; ++px) mix(row[px]);
+    }
+  } else if (w == 1) {
     RasterLine(m_x, m_y, x, y, clip,
                [&](int px, int py) { mix(reinterpret_cast<QRgb*>(bits + py * stride)[px]); });
+  } else {
+    RasterLine(m_x, m_y, x, y, clip, [&](int px, int py) {
+      const int right = std::min(px + w, clip.right);
+      const int bottom = std::min(py + w, clip.bottom);
+      for (int by = py; by < bottom; ++by) {
+        QRgb* row = reinterpret_cast<QRgb*>(bits + by * stride);
+        for (int bx = px; bx < right; ++bx) mix(row[bx]);
+      }
+    });
   }
   m_x = x;
   m_y = y;
@@ -134,6 +166,10 @@ void RasterPlotCanvas::LineTo(int x, int y) {
 void RasterPlotCanvas::TextOut(int x, int y, std::string_view text) {
   if (m_image.isNull()) return;
   const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  if (m_ratio != 1.0) {
+    DrawTextScaled(x, y, string);
+    return;
+  }
   const int width = m_metrics.horizontalAdvance(string);
   FillSolidRect({x, y, x + width, y + m_metrics.height()}, 0xFFFFFF);
   QPainter painter(&m_image);
@@ -142,8 +178,26 @@ void RasterPlotCanvas::TextOut(int x, int y, std::string_view text) {
   painter.drawText(x, y + m_metrics.ascent(), string);
 }
 
-QImage RenderResponsePlot(const ResponsePlotView& view, QSize size, const QFont& font) {
+// The cell and glyphs in logical units, which the painter maps onto the image's
+// device pixels; the cell is rounded out to whole device pixels.
+void RasterPlotCanvas::DrawTextScaled(int x, int y, const QString& string) {
+  const QFontMetricsF metrics(m_font, &m_image);
+  const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(string) * m_ratio));
+  const int height = static_cast<int>(std::ceil(metrics.height() * m_ratio));
+  FillSolidRect({x, y, x + width, y + height}, 0xFFFFFF);
+  QPainter painter(&m_image);
+  painter.setFont(m_font);
+  painter.setPen(QColor(ToQRgb(m_textColour)));
+  painter.drawText(QPointF(x / m_ratio, y / m_ratio + metrics.ascent()), string);
+}
+
+QImage RenderResponsePlot(const ResponsePlotView& view, QSize size, const QFont& font, double pixelRatio) {
   QImage image(size, QImage::Format_RGB32);
+  if (pixelRatio != 1.0) {
+    image = QImage(static_cast<int>(std::ceil(size.width() * pixelRatio)),
+                   static_cast<int>(std::ceil(size.height() * pixelRatio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
+  }
   RasterPlotCanvas canvas(image, font);
   PaintResponsePlot(view, canvas);
   return image;

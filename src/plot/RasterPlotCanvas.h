@@ -11,6 +11,9 @@
 
 // The plot canvas on a QImage (Format_RGB32). Lines and fills are our own
 // pixel writes, exact to the pixel; only label glyphs go through QPainter.
+// The image's device pixel ratio is the canvas's: lines and frames are that
+// many whole pixels wide (rounded, at least one) and glyphs are drawn at the
+// image's resolution.
 class RasterPlotCanvas : public PlotCanvas {
  public:
   // `image` is converted to Format_RGB32 if it has another format; it must
@@ -18,6 +21,7 @@ class RasterPlotCanvas : public PlotCanvas {
   RasterPlotCanvas(QImage& image, const QFont& font);
 
   PlotRect GetClientRect() override;
+  double GetPixelRatio() override;
   PlotObject CreatePen(PlotColour colour) override;
   PlotObject CreateSolidBrush(PlotColour colour) override;
   PlotObject SelectPen(PlotObject pen) override;
@@ -37,10 +41,13 @@ class RasterPlotCanvas : public PlotCanvas {
   };
 
   PlotColour ColourOf(PlotObject object) const;
+  void DrawTextScaled(int x, int y, const QString& string);
 
   QImage& m_image;
   QFont m_font;
   QFontMetrics m_metrics;
+  double m_ratio;
+  int m_lineWidth;                // device pixels
   std::vector<Object> m_objects;  // index = handle; 0 is the canvas's black pen
   PlotObject m_pen = 0;
   PlotLineMix m_mix = PlotLineMix::kCopyPen;
@@ -49,8 +56,11 @@ class RasterPlotCanvas : public PlotCanvas {
   int m_y = 0;
 };
 
-// One whole paint of `view` into a new image of `size` pixels.
-QImage RenderResponsePlot(const ResponsePlotView& view, QSize size, const QFont& font);
+// One whole paint of `view` into a new image of `size` logical pixels at
+// `pixelRatio` device pixels each (the image is the size rounded up, in device
+// pixels, and carries the ratio).
+QImage RenderResponsePlot(const ResponsePlotView& view, QSize size, const QFont& font,
+                          double pixelRatio = 1.0);
 
 // 0x00BBGGRR to Qt's 0xAARRGGBB and back.
 QRgb ToQRgb(PlotColour colour);

@@ -2,11 +2,16 @@
 
 #include "plot/ResponsePlotPaint.h"
 
+#include <QImage>
+#include <QString>
 #include <QWidget>
 
 // The response plot control: grid, axis labels and the magnitude curve of the
 // loaded cartridge. Commands write m_bShowCurve, m_dF and m_dQ and call
-// update(); every paint draws the whole picture afresh from the fields.
+// update() (or CurveChanged()); every paint draws the whole picture afresh
+// from the fields, at the screen's device pixel ratio. While the pointer is
+// over it a tooltip reads out the frequency and level there; its accessible
+// description holds the curve's key figures.
 class CResponsePlot : public QWidget {
   Q_OBJECT
 
@@ -16,6 +21,15 @@ class CResponsePlot : public QWidget {
 
   // The fields as one paint reads them.
   ResponsePlotView View() const;
+
+  // After the fields changed: the description follows them and a repaint is due.
+  void CurveChanged();
+
+  // The whole picture as painted at `pixelRatio` device pixels per pixel.
+  QImage Render(double pixelRatio) const;
+
+  // The readout for the pointer at `pos` (logical pixels in the widget).
+  QString ReadoutAt(QPoint pos) const;
 
   int m_bShowCurve = 0;  // 1: current curve, drawn black; 0: stale, drawn grey
   // The curve's resonant frequency (hertz) and quality factor. Not a number
@@ -28,4 +42,9 @@ class CResponsePlot : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void UpdateDescription();
 };

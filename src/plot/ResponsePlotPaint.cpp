@@ -26,24 +26,31 @@ int FirstLevel(const PlotFrame& frame) {
   return TruncToPixels(std::floor(frame.LevelAt(frame.client.bottom) / 10) * 10);
 }
 
-void DrawFrequencyLabels(PlotCanvas& canvas, const PlotFrame& frame, double firstDecade) {
+// A distance of `logical` pixels in device pixels.
+int DevicePixels(int logical, double ratio) {
+  return ratio == 1.0 ? logical : TruncToPixels(logical * ratio);
+}
+
+void DrawFrequencyLabels(PlotCanvas& canvas, const PlotFrame& frame, double firstDecade, double ratio) {
   const PlotRect& client = frame.client;
+  const int offset = DevicePixels(20, ratio);
   if (!(firstDecade > 0)) return;
   for (double f = firstDecade; frame.ColumnOf(f) < client.right; f *= 10) {
     char text[kEngTextSize + 2];
     FormatEngValue(f, 4, text, kEngTextSize);
     std::strcat(text, "Hz");
-    ClippedTextOut(canvas, frame.ColumnOf(f) - 20, client.bottom - 20, text);
+    ClippedTextOut(canvas, frame.ColumnOf(f) - offset, client.bottom - offset, text);
   }
 }
 
-void DrawLevelLabels(PlotCanvas& canvas, const PlotFrame& frame, int firstLevel) {
+void DrawLevelLabels(PlotCanvas& canvas, const PlotFrame& frame, int firstLevel, double ratio) {
   const PlotRect& client = frame.client;
+  const int indent = DevicePixels(10, ratio);
   for (int d = firstLevel; frame.RowOf(d) > client.top; d += 10) {
     char text[16];
     char* end = std::to_chars(text, text + sizeof text - 3, d).ptr;
     std::memcpy(end, "dB", 3);
-    ClippedTextOut(canvas, client.left + 10, frame.RowOf(d), text);
+    ClippedTextOut(canvas, client.left + indent, frame.RowOf(d), text);
   }
 }
 
@@ -96,7 +103,7 @@ void DrawHorizontalGrid(PlotCanvas& canvas, const PlotFrame& frame, int firstLev
   }
 }
 
-// One sample per column, right included. A level that is not finite becomes a
+// One sample per device column, right included. A level that is not finite becomes a
 // row far outside (above for +inf, below otherwise), so the position moves
 // there and no segment ends at it.
 void DrawCurve(PlotCanvas& canvas, const PlotFrame& frame, double F, double Q) {
@@ -113,6 +120,16 @@ void DrawCurve(PlotCanvas& canvas, const PlotFrame& frame, double F, double Q) {
 }
 
 }  // namespace
+
+bool ResponsePlotFrameUsable(const ResponsePlotView& view) {
+  return view.m_nScale > 0 && std::isfinite(view.m_dCenterFreq) && view.m_dCenterFreq > 0 &&
+         std::isfinite(view.m_dCenterDb);
+}
+
+PlotFrame ResponsePlotFrame(const ResponsePlotView& view, const PlotRect& client, double pixelRatio) {
+  const double scale = pixelRatio == 1.0 ? view.m_nScale : view.m_nScale * pixelRatio;
+  return PlotFrame(client, view.m_dCenterFreq, view.m_dCenterDb, scale);
+}
 
 bool HasResponseCurve(const ResponsePlotView& view) {
   return std::isfinite(view.m_dF) && view.m_dF > 0 && std::isfinite(view.m_dQ) && view.m_dQ > 0;
@@ -145,16 +162,15 @@ void PaintResponsePlot(const ResponsePlotView& view, PlotCanvas& canvas) {
   const PlotObject originalPen = canvas.SelectPen(minorPen);
   canvas.SetTextColor(kLabelColour);
 
-  // The loops below would never end for a scale or centre that is not a
-  // positive finite number; nothing else ever sets them.
-  const bool frameUsable = view.m_nScale > 0 && std::isfinite(view.m_dCenterFreq) && view.m_dCenterFreq > 0 &&
-                           std::isfinite(view.m_dCenterDb);
-  if (frameUsable) {
-    const PlotFrame frame(client, view.m_dCenterFreq, view.m_dCenterDb, view.m_nScale);
+  // A canvas of more device pixels than logical ones gets the same picture laid
+  // out on its own pixels: finer positions and a sample per device column.
+  const double ratio = canvas.GetPixelRatio();
+  if (ResponsePlotFrameUsable(view) && std::isfinite(ratio) && ratio > 0) {
+    const PlotFrame frame = ResponsePlotFrame(view, client, ratio);
     const double firstDecade = FirstDecade(frame);
     const int firstLevel = FirstLevel(frame);
-    DrawFrequencyLabels(canvas, frame, firstDecade);
-    DrawLevelLabels(canvas, frame, firstLevel);
+    DrawFrequencyLabels(canvas, frame, firstDecade, ratio);
+    DrawLevelLabels(canvas, frame, firstLevel, ratio);
     DrawVerticalGrid(canvas, frame, firstDecade, minorPen, majorPen);
     DrawHorizontalGrid(canvas, frame, firstLevel, minorPen, majorPen);
     if (HasResponseCurve(view)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/PlotCanvas.h"
+#include "plot/PlotFrame.h"
 
 #include <string_view>
 
@@ -14,6 +15,12 @@ struct ResponsePlotView {
   int m_nScale;  // pixels per decade and per 20 dB
 };
 
+// A view of the curve (F, Q) on the window's frame: centred on 10 kHz and
+// -10 dB at 128 pixels per decade and per 20 dB.
+inline ResponsePlotView MakeResponsePlotView(bool showCurve, double F, double Q) {
+  return {showCurve ? 1 : 0, F, Q, 10000.0, -10.0, 128};
+}
+
 inline constexpr PlotColour kPlotWhite = 0xFFFFFF;
 inline constexpr PlotColour kCurveColour = 0x000000;
 inline constexpr PlotColour kMinorGridColour = 0xE0E0E0;
@@ -23,6 +30,14 @@ inline constexpr PlotColour kLabelColour = 0x000000;
 // True when the view holds a curve to draw: F and Q are finite and positive.
 // Before the first computation they hold no such value and no curve is drawn.
 bool HasResponseCurve(const ResponsePlotView& view);
+
+// True when the view's centre and scale lay out a frame; nothing else ever
+// sets them otherwise, and the grid's loops would never end.
+bool ResponsePlotFrameUsable(const ResponsePlotView& view);
+
+// The frame a paint lays out on `client` (device pixels) at `pixelRatio`
+// device pixels per logical pixel.
+PlotFrame ResponsePlotFrame(const ResponsePlotView& view, const PlotRect& client, double pixelRatio);
 
 // Draws the whole picture into the canvas's client area: white ground,
 // frequency and level labels, the grid, and the magnitude curve.

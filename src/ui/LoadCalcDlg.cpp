@@ -3,9 +3,11 @@
 #include "AboutDlg.h"
 #include "AppIcon.h"
 #include "FieldText.h"
+#include "FindStageSettingsDlg.h"
 #include "HelpPage.h"
 #include "MessageBoxes.h"
 #include "NameList.h"
+#include "PlotExport.h"
 #include "PresetFileEditor.h"
 #include "PresetFilePlaces.h"
 #include "ResourceIds.h"
@@ -60,6 +62,11 @@ CLoadCalcDlg::CLoadCalcDlg(QWidget* parent)
   ConnectMessageMap();
   addAction(&m_editPresetFileAction);
   connect(&m_editPresetFileAction, &QAction::triggered, this, &CLoadCalcDlg::OnEditPresetFile);
+  // Added to the window as well, so Ctrl+F works while no menu is open.
+  m_findStageSettings.setText(QStringLiteral("Find Stage Settings\u2026"));
+  m_findStageSettings.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  addAction(&m_findStageSettings);
+  connect(&m_findStageSettings, &QAction::triggered, this, &CLoadCalcDlg::OnFindStageSettings);
 }
 
 CLoadCalcDlg::~CLoadCalcDlg() = default;
@@ -159,7 +166,7 @@ void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
   m_plot.m_dF = F;
   m_plot.m_dQ = Q;
   m_plot.m_bShowCurve = current ? 1 : 0;
-  m_plot.update();
+  m_plot.CurveChanged();
 }
 
 bool CLoadCalcDlg::ConfirmExit() {
@@ -212,6 +219,8 @@ void CLoadCalcDlg::OnEditPresetFile() { EditPresetFile(this); }
 
 void CLoadCalcDlg::UpdateSerialQLabel() { RunUpdateSerialQLabel(*this); }
 
+void CLoadCalcDlg::OnFindStageSettings() { ShowFindStageSettings(*this, *this); }
+
 void CLoadCalcDlg::AddNames(std::vector<std::string> names) { AddNamesToList(m_name, std::move(names)); }
 
 void CLoadCalcDlg::SelectName(int index) {
@@ -243,7 +252,13 @@ void CLoadCalcDlg::closeEvent(QCloseEvent* event) {
 // keep their own menus).
 void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
+  // Over the plot its own items come first.
+  if (m_plot.rect().contains(m_plot.mapFrom(this, event->pos()))) {
+    AddPlotMenuItems(menu, this, m_plot);
+    menu.addSeparator();
+  }
   menu.addAction(&m_editPresetFileAction);
+  menu.addAction(&m_findStageSettings);
   menu.exec(event->globalPos());
 }
 

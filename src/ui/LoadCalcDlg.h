@@ -62,6 +62,7 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
   void OnEditPresetFile();
 
   void UpdateSerialQLabel();
+  void OnFindStageSettings();
 
   // Controls bound to the template, in declaration order.
   QLabel m_status;
@@ -78,6 +79,7 @@ class CLoadCalcDlg : public QDialog, public CommandView, public PresetView {
 
   // The context menu's window items.
   QAction m_editPresetFileAction;
+  QAction m_findStageSettings;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -8,59 +8,43 @@
 
 namespace {
 
-// A folder with an installed tree (bin, share/doc/varnholt) and a source tree
-// (docs) side by side; each guide is written only when asked for.
-class HelpPageChoice : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_root.isValid());
-    ASSERT_TRUE(QDir(m_root.path()).mkpath(QStringLiteral("prefix/bin")));
-    ASSERT_TRUE(QDir(m_root.path()).mkpath(QStringLiteral("build/src/app")));
-    places = ProgramHelpPlaces();
-    places.appDir = Path("prefix/bin");
-    places.buildAppDir = Path("build/src/app");
-    places.sourceDocs = Path("source/docs");
-  }
-  QString Path(const char* relative) const { return m_root.filePath(QString::fromLatin1(relative)); }
-  void WriteGuide(const char* docs) {
-    const QString page = Path(docs) + QString::fromLatin1(kHelpPagePath);
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(page).path()));
-    QFile file(page);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  }
-  QUrl Guide(const char* docs) const {
-    return QUrl::fromLocalFile(QFileInfo(Path(docs) + QString::fromLatin1(kHelpPagePath)).absoluteFilePath());
-  }
-
-  QTemporaryDir m_root;
-  HelpPlaces places;
+// An installed tree (prefix/bin, prefix/share/doc/varnholt), a build tree's
+// program folder and a source tree's docs side by side.
+struct HelpCase {
+  const char* label;
+  bool installedGuide, sourceGuide, fromBuildTree;
+  const char* opens;  // the docs folder whose guide opens, or nullptr for the web
 };
 
-TEST_F(HelpPageChoice, InstalledGuideBesideTheProgramComesFirst) {
-  WriteGuide("prefix/share/doc/varnholt");
-  WriteGuide("source/docs");
-  EXPECT_EQ(ChooseHelpPage(places), Guide("prefix/share/doc/varnholt"));
-  // The same when the build tree is where the program was installed to.
-  places.buildAppDir = places.appDir;
-  EXPECT_EQ(ChooseHelpPage(places), Guide("prefix/share/doc/varnholt"));
+class HelpPageChoice : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(HelpPageChoice, OpensTheFirstGuideThatExists) {
+  const HelpCase& c = GetParam();
+  QTemporaryDir root;
+  const auto path = [&](const char* relative) { return root.filePath(QString::fromLatin1(relative)); };
+  const auto guide = [&](const char* docs) { return path(docs) + QString::fromLatin1(kHelpPagePath); };
+  for (const auto& [wanted, docs] :
+       {std::pair{c.installedGuide, "prefix/share/doc/varnholt"}, std::pair{c.sourceGuide, "source/docs"}}) {
+    if (!wanted) continue;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(guide(docs)).path()));
+    ASSERT_TRUE(QFile(guide(docs)).open(QIODevice::WriteOnly));
+  }
+  ASSERT_TRUE(QDir().mkpath(path("prefix/bin")) && QDir().mkpath(path("build/src/app")));
+  HelpPlaces places = ProgramHelpPlaces();  // the real way from bin to the docs
+  places.appDir = path(c.fromBuildTree ? "build/src/app" : "prefix/bin");
+  places.buildAppDir = path("build/src/app");
+  places.sourceDocs = path("source/docs");
+  EXPECT_EQ(ChooseHelpPage(places), c.opens ? QUrl::fromLocalFile(guide(c.opens)) : HelpPageUrl());
 }
 
-TEST_F(HelpPageChoice, BuildTreeOpensTheSourceTreesGuide) {
-  WriteGuide("source/docs");
-  places.appDir = Path("build/src/app");
-  EXPECT_EQ(ChooseHelpPage(places), Guide("source/docs"));
-}
-
-TEST_F(HelpPageChoice, AnInstalledCopyNeverLooksIntoASourceTree) {
-  WriteGuide("source/docs");  // the guide was left out of this install
-  EXPECT_EQ(ChooseHelpPage(places), HelpPageUrl());
-}
-
-TEST_F(HelpPageChoice, WithoutAnyGuideThePublishedOneOpens) {
-  EXPECT_EQ(ChooseHelpPage(places), HelpPageUrl());
-  places.appDir = places.buildAppDir;
-  EXPECT_EQ(ChooseHelpPage(places), HelpPageUrl());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, HelpPageChoice,
+    testing::Values(HelpCase{"Installed", true, true, false, "prefix/share/doc/varnholt"},
+                    HelpCase{"BuildTree", false, true, true, "source/docs"},
+                    // A copy installed elsewhere never looks into a source tree.
+                    HelpCase{"InstalledWithoutGuide", false, true, false, nullptr},
+                    HelpCase{"NoGuideAnywhere", false, false, true, nullptr}),
+    [](const testing::TestParamInfo<HelpCase>& info) { return std::string(info.param.label); });
 
 TEST(HelpPageProgram, BuildTreeFindsThisSourceTreesGuide) {
   HelpPlaces places = ProgramHelpPlaces();

@@ -1,0 +1,350 @@
+#include "StageSettings.h"
+
+#include "BigCount.h"
+#include "StageSettingTexts.h"
+#include "ValueList.h"
+#include "circuit/Circuit.h"
+#include "circuit/CommandView.h"
+#include "engnum/EngValue.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kParallel = " \xE2\x88\xA5 ";  // U+2225 in UTF-8
+
+struct Entry {
+  std::string_view text;
+  double value;
+};
+
+// What may be typed into an input.
+enum class Allowed { ZeroOrMore, Positive, AboveBandStart };
+
+const char* NameOf(StageInput input) {
+  switch (input) {
+    case StageInput::L:
+      return "L";
+    case StageInput::RS:
+      return "RS";
+    case StageInput::Cable:
+      return "cable";
+    case StageInput::CBase:
+      return "capacitance base";
+    case StageInput::CList:
+      return "stage capacitance";
+    case StageInput::RBase:
+      return "resistance base";
+    case StageInput::RList:
+      return "stage resistance";
+    case StageInput::BandEdge:
+      return "band edge";
+    case StageInput::TargetF:
+      return "F wanted";
+    case StageInput::TargetQ:
+      return "Q wanted";
+    case StageInput::None:
+      break;
+  }
+  return "";
+}
+
+// The entry as it stands in a message: UTF-8, and not longer than a field.
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kShown = 30;
+  std::string shown = Latin1ToUtf8(std::string(text.substr(0, kShown)));
+  if (text.size() > kShown) shown += "\xE2\x80\xA6";  // ellipsis
+  return "\"" + shown + "\"";
+}
+
+bool IsAllowed(double value, Allowed allowed) {
+  switch (allowed) {
+    case Allowed::ZeroOrMore:
+      return value >= 0.0;
+    case Allowed::Positive:
+      return value > 0.0;
+    case Allowed::AboveBandStart:
+      break;
+  }
+  return value > kBandStartHz;
+}
+
+const char* Requirement(Allowed allowed) {
+  switch (allowed) {
+    case Allowed::ZeroOrMore:
+      return "must not be below zero";
+    case Allowed::Positive:
+      return "must be above zero";
+    case Allowed::AboveBandStart:
+      break;
+  }
+  return "must be above 20 Hz";
+}
+
+// Reads inputs in order and keeps the first fault.
+class Reader {
+ public:
+  explicit Reader(StageSettingsResult& result) : m_result(result) {}
+
+  bool Failed() const { return !m_result.error.empty(); }
+
+  // One entry; empty text gives `ifEmpty`, or an error when there is none.
+  std::optional<Entry> Value(std::string_view text, StageInput input, Allowed allowed,
+                             std::optional<double> ifEmpty) {
+    if (Failed()) return std::nullopt;
+    text = Trimmed(text);
+    if (text.empty()) {
+      if (!ifEmpty) Fail(input, std::string(NameOf(input)) + " is empty");
+      return ifEmpty ? std::optional<Entry>(Entry{text, *ifEmpty}) : std::nullopt;
+    }
+    return Checked(text, input, allowed);
+  }
+
+  std::vector<Entry> List(std::string_view text, StageInput input, Allowed allowed) {
+    std::vector<Entry> entries;
+    for (std::string_view piece : SplitList(text)) {
+      const std::optional<Entry> entry = Checked(piece, input, allowed);
+      if (!entry) return {};
+      entries.push_back(*entry);
+    }
+    return entries;
+  }
+
+  // L and RS are read as Calculate reads its fields, so the figures are the
+  // ones Calculate gives; the strict reading only words the message.
+  std::optional<double> Component(const std::string& text, StageInput input) {
+    if (Failed()) return std::nullopt;
+    const std::string field = text.substr(0, kMaxFieldText - 1);
+    const double value = ParseEngValue(field.c_str());
+    if (value > 0.0) return value;
+    double strict = 0.0;
+    const std::string_view trimmed = Trimmed(field);
+    if (trimmed.empty()) {
+      Fail(input, std::string(NameOf(input)) + " is empty");
+    } else if (ReadEntry(trimmed, strict)) {
+      Fail(input, Quoted(trimmed) + " in " + NameOf(input) + " must be above zero");
+    } else {
+      Fail(input, "Cannot read " + Quoted(trimmed) + " in " + NameOf(input));
+    }
+    return std::nullopt;
+  }
+
+ private:
+  std::optional<Entry> Checked(std::string_view text, StageInput input, Allowed allowed) {
+    double value = 0.0;
+    if (!ReadEntry(text, value)) {
+      Fail(input, "Cannot read " + Quoted(text) + " in " + NameOf(input));
+      return std::nullopt;
+    }
+    if (!IsAllowed(value, allowed)) {
+      Fail(input, Quoted(text) + " in " + NameOf(input) + " " + Requirement(allowed));
+      return std::nullopt;
+    }
+    return Entry{text, value};
+  }
+
+  void Fail(StageInput input, std::string message) {
+    if (Failed()) return;
+    m_result.error = std::move(message);
+    m_result.input = input;
+  }
+
+  StageSettingsResult& m_result;
+};
+
+// The value a field holds after a solver has written `value` into it.
+double AsWritten(double value) { return ParseEngValue(FormatEngValue(value, 6).c_str()); }
+
+struct Side {
+  std::vector<double> values;  // as written into the field
+  std::vector<int> switchesOn;
+  std::vector<std::string> words;
+};
+
+std::string Joined(const std::vector<std::string_view>& parts, const char* separator) {
+  std::string text;
+  for (std::string_view part : parts) {
+    if (!text.empty()) text += separator;
+    text += Latin1ToUtf8(std::string(part));
+  }
+  return text;
+}
+
+// The capacitance settings, each with the cable: base plus one choice, or base
+// plus any subset of the switches, added in list order.
+Side CapacitanceSide(const Entry& cable, const Entry& base, const std::vector<Entry>& list, ListMode mode) {
+  Side side;
+  auto add = [&](const std::vector<const Entry*>& on, int switches) {
+    double total = cable.value + base.value;
+    std::vector<std::string_view> parts;
+    if (base.value != 0.0) parts.push_back(base.text);
+    for (const Entry* entry : on) {
+      total += entry->value;
+      if (mode == ListMode::Switches || entry->value != 0.0 || parts.empty()) parts.push_back(entry->text);
+    }
+    side.values.push_back(AsWritten(total));
+    side.switchesOn.push_back(switches);
+    side.words.push_back(parts.empty() ? std::string("0") : Joined(parts, " + "));
+  };
+  if (mode == ListMode::Choices) {
+    if (list.empty()) add({}, 0);
+    for (const Entry& entry : list) add({&entry}, 0);
+    return side;
+  }
+  const std::size_t subsets = std::size_t{1} << list.size();
+  for (std::size_t mask = 0; mask < subsets; ++mask) {
+    std::vector<const Entry*> on;
+    for (std::size_t i = 0; i < list.size(); ++i)
+      if (mask & (std::size_t{1} << i)) on.push_back(&list[i]);
+    add(on, static_cast<int>(on.size()));
+  }
+  return side;
+}
+
+// The resistance settings: base in parallel with one choice, or with any
+// subset of the switches. A setting with no resistor at all is left out.
+Side ResistanceSide(const std::optional<Entry>& base, const std::vector<Entry>& list, ListMode mode) {
+  Side side;
+  auto add = [&](const std::vector<const Entry*>& on, int switches) {
+    std::vector<const Entry*> all;
+    if (base) all.push_back(&*base);
+    all.insert(all.end(), on.begin(), on.end());
+    if (all.empty()) return;
+    // One resistor is taken as typed: 1 / (1 / R) need not give R back.
+    double rl = all.front()->value;
+    if (all.size() > 1) {
+      double conductance = 0.0;
+      for (const Entry* entry : all) conductance += 1.0 / entry->value;
+      rl = 1.0 / conductance;
+    }
+    std::vector<std::string_view> parts;
+    for (const Entry* entry : all) parts.push_back(entry->text);
+    side.values.push_back(AsWritten(rl));
+    side.switchesOn.push_back(switches);
+    side.words.push_back(Joined(parts, kParallel));
+  };
+  if (mode == ListMode::Choices) {
+    if (list.empty()) add({}, 0);
+    for (const Entry& entry : list) add({&entry}, 0);
+    return side;
+  }
+  const std::size_t subsets = std::size_t{1} << list.size();
+  for (std::size_t mask = 0; mask < subsets; ++mask) {
+    std::vector<const Entry*> on;
+    for (std::size_t i = 0; i < list.size(); ++i)
+      if (mask & (std::size_t{1} << i)) on.push_back(&list[i]);
+    add(on, static_cast<int>(on.size()));
+  }
+  return side;
+}
+
+// How many settings a side has, before any is left out for want of a resistor.
+BigCount SettingCount(std::size_t entries, ListMode mode) {
+  if (mode == ListMode::Switches) return BigCount::PowerOfTwo(entries);
+  return BigCount(std::max<std::size_t>(entries, 1));
+}
+
+double RankKey(const StageSettingRow& row, RankBy rankBy) {
+  const std::optional<double>& key = rankBy == RankBy::Flatness ? row.deviationDb : row.distance;
+  if (!key || std::isnan(*key)) return std::numeric_limits<double>::infinity();
+  return std::fabs(*key);
+}
+
+}  // namespace
+
+bool RanksBefore(const StageSettingRow& a, const StageSettingRow& b, RankBy rankBy) {
+  const double ka = RankKey(a, rankBy);
+  const double kb = RankKey(b, rankBy);
+  if (ka != kb) return ka < kb;
+  if (a.switchesOn != b.switchesOn) return a.switchesOn < b.switchesOn;
+  if (a.RL != b.RL) return a.RL > b.RL;
+  return a.C < b.C;
+}
+
+std::string SettingWords(const StageSettingsResult& result, const StageSettingRow& row) {
+  return result.cWords[row.cSetting] + ", " + result.rWords[row.rSetting];
+}
+
+StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
+  StageSettingsResult result;
+  Reader read(result);
+  const std::optional<double> L = read.Component(input.L, StageInput::L);
+  const std::optional<double> RS = read.Component(input.RS, StageInput::RS);
+  const std::optional<Entry> cable = read.Value(input.cable, StageInput::Cable, Allowed::ZeroOrMore, 0.0);
+  const std::optional<Entry> cBase = read.Value(input.cBase, StageInput::CBase, Allowed::ZeroOrMore, 0.0);
+  const std::vector<Entry> cList =
+      read.Failed() ? std::vector<Entry>{} : read.List(input.cList, StageInput::CList, Allowed::ZeroOrMore);
+  std::optional<Entry> rBase;
+  if (!Trimmed(input.rBase).empty())
+    rBase = read.Value(input.rBase, StageInput::RBase, Allowed::Positive, std::nullopt);
+  const std::vector<Entry> rList =
+      read.Failed() ? std::vector<Entry>{} : read.List(input.rList, StageInput::RList, Allowed::Positive);
+  const std::optional<Entry> band =
+      read.Value(input.bandEdge, StageInput::BandEdge, Allowed::AboveBandStart, std::nullopt);
+  std::optional<Entry> targetF, targetQ;
+  if (input.rankBy == RankBy::Target) {
+    targetF = read.Value(input.targetF, StageInput::TargetF, Allowed::Positive, std::nullopt);
+    targetQ = read.Value(input.targetQ, StageInput::TargetQ, Allowed::Positive, std::nullopt);
+  }
+  if (read.Failed()) return result;
+  result.bandEdge = band->value;
+
+  BigCount count = SettingCount(cList.size(), input.cMode);
+  BigCount rCount = SettingCount(rList.size(), input.rMode);
+  // Without a base, switching none of the resistors leaves the stage open.
+  if (!rBase && (input.rMode == ListMode::Switches || rList.empty())) rCount.Decrement();
+  count.Multiply(rCount);
+  if (count.IsZero()) {
+    result.error = "Every setting leaves the stage without a resistance";
+    result.input = StageInput::RBase;
+    return result;
+  }
+  if (!count.AtMost(kMaxCombinations)) {
+    result.error = "There would be " + count.Text() + " combinations; at most " +
+                   BigCount(kMaxCombinations).Text() + " can be ranked";
+    return result;
+  }
+
+  Side cSide = CapacitanceSide(*cable, *cBase, cList, input.cMode);
+  Side rSide = ResistanceSide(rBase, rList, input.rMode);
+  const double f2 = band->value;
+  result.rows.reserve(cSide.values.size() * rSide.values.size());
+  for (std::size_t c = 0; c < cSide.values.size(); ++c) {
+    const double C = cSide.values[c];
+    // Calculate refuses a capacitance of zero.
+    if (!(C > 0.0)) continue;
+    for (std::size_t r = 0; r < rSide.values.size(); ++r) {
+      StageSettingRow row;
+      row.cSetting = static_cast<std::uint32_t>(c);
+      row.rSetting = static_cast<std::uint32_t>(r);
+      row.switchesOn = cSide.switchesOn[c] + rSide.switchesOn[r];
+      row.C = C;
+      row.RL = rSide.values[r];
+      row.F = ResonantFrequency(*L, *RS, row.C, row.RL);
+      row.Q = QualityFactor(*L, *RS, row.C, row.RL);
+      row.peak = Peak(row.F, row.Q);
+      row.levelAt20k = LevelDb(kLevelCheckHz, row.F, row.Q);
+      row.deviationDb = LargestDeviationDb(row.F, row.Q, kBandStartHz, f2);
+      if (targetF) {
+        const double lf = std::log(row.F / targetF->value);
+        const double lq = std::log(row.Q / targetQ->value);
+        row.distance = std::sqrt(lf * lf + lq * lq);
+      }
+      result.rows.push_back(row);
+    }
+  }
+  if (result.rows.empty()) {
+    result.error = "Every setting has a total capacitance of zero";
+    result.input = StageInput::Cable;
+  }
+  const RankBy rankBy = input.rankBy;
+  std::stable_sort(
+      result.rows.begin(), result.rows.end(),
+      [rankBy](const StageSettingRow& a, const StageSettingRow& b) { return RanksBefore(a, b, rankBy); });
+  result.cWords = std::move(cSide.words);
+  result.rWords = std::move(rSide.words);
+  return result;
+}

@@ -1,0 +1,74 @@
+#include "plot/PlotReadout.h"
+
+#include "circuit/ResponseFigures.h"
+#include "engnum/EngValue.h"
+#include "engnum/NumberText.h"
+
+#include <cmath>
+
+namespace {
+
+std::string Signed(double value, int decimals) {
+  std::string text = FormatFixed(value, decimals);
+  if (text[0] == '-') {
+    // A value that rounds to zero is written without a sign of its own.
+    if (text.find_first_not_of("-0.") == std::string::npos) text[0] = '+';
+    return text;
+  }
+  return "+" + text;
+}
+
+}  // namespace
+
+std::string FrequencyText(double hertz) { return FormatEngValue(hertz, 4) + "Hz"; }
+
+std::string SignedLevelText(double db) { return Signed(db, 2); }
+
+std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y) {
+  if (!ResponsePlotFrameUsable(view)) return {};
+  const PlotFrame frame = ResponsePlotFrame(view, client, 1.0);
+  const double f = frame.FrequencyAt(x);
+  std::string text = FrequencyText(f) + "  ";
+  const auto level = LevelDb(f, view.m_dF, view.m_dQ);
+  const auto phase = PhaseDeg(f, view.m_dF, view.m_dQ);
+  if (level && phase && std::isfinite(*level)) {
+    return text + SignedLevelText(*level) + " dB  " + Signed(*phase, 1) + "\xB0";
+  }
+  return text + SignedLevelText(frame.LevelAt(y)) + " dB";
+}
+
+std::string PlotDescription(const ResponsePlotView& view) {
+  const double F = view.m_dF;
+  const double Q = view.m_dQ;
+  const auto fall = FallFrequency(F, Q, 3.0);
+  const auto at20k = LevelDb(20000.0, F, Q);
+  if (!IsValidCurve(F, Q) || !fall || !at20k) return "No curve";
+  std::string text;
+  if (const auto peak = Peak(F, Q)) {
+    text = "Peak " + SignedLevelText(peak->levelDb) + " dB at " + FrequencyText(peak->frequency);
+  } else {
+    text = "No peak";
+  }
+  return text + "; -3 dB at " + FrequencyText(*fall) + "; 20kHz: " + SignedLevelText(*at20k) + " dB";
+}
+
+std::string PlotDataTsv(const ResponsePlotView& view, const PlotRect& client) {
+  std::string text = "Frequency (Hz)\tLevel (dB)\tPhase (deg)\n";
+  if (!ResponsePlotFrameUsable(view) || !IsValidCurve(view.m_dF, view.m_dQ)) return text;
+  const PlotFrame frame = ResponsePlotFrame(view, client, 1.0);
+  for (int x = client.left; x < client.right; ++x) {
+    const double f = frame.FrequencyAt(x);
+    const auto level = LevelDb(f, view.m_dF, view.m_dQ);
+    const auto phase = PhaseDeg(f, view.m_dF, view.m_dQ);
+    if (!level || !phase) continue;  // a column beyond the range of a double
+    char hertz[32];
+    WriteGeneral(f, 6, hertz, sizeof hertz);
+    text += hertz;
+    text += '\t';
+    text += FormatFixed(*level, 4);
+    text += '\t';
+    text += FormatFixed(*phase, 3);
+    text += '\n';
+  }
+  return text;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "plot/PlotCanvas.h"
+#include "plot/ResponsePlotPaint.h"
+
+#include <string>
+
+// What the plot says in words, from the same frame and figures it draws. Texts
+// are 8-bit and locale-free: 0xB5 is the micro sign, 0xB0 the degree sign.
+
+// The readout at the logical pixel (x, y) of a plot whose logical client area is
+// `client`: the frequency there and, when a curve is shown, the curve's level
+// and phase there ("15.66kHz  +3.15 dB  -66.1\xB0"), else the level at the
+// pointer ("15.66kHz  -2.34 dB"). Empty when the frame cannot be laid out.
+std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y);
+
+// The curve's key figures in one line, "Peak +3.15 dB at 15.66kHz; -3 dB at
+// 25.79kHz; 20kHz: +1.61 dB" ("No peak; ..." without one), or "No curve".
+std::string PlotDescription(const ResponsePlotView& view);
+
+// Tab-separated data of the curve: a header line, then frequency (Hz), level
+// (dB) and phase (degrees) at each column of the logical client area, every
+// line ended by '\n'. Only the header when there is no curve.
+std::string PlotDataTsv(const ResponsePlotView& view, const PlotRect& client);
+
+// "15.66kHz": a frequency at 4 digits with its prefix and unit.
+std::string FrequencyText(double hertz);
+// "+3.15", "-0.00" written as "+0.00": a level signed, with two decimals.
+std::string SignedLevelText(double db);

@@ -1,0 +1,321 @@
+#include "FindStageSettingsDlg.h"
+
+#include "FieldText.h"
+#include "StageSettingsStore.h"
+#include "circuit/CommandView.h"
+#include "loads/ApplyStageSetting.h"
+#include "loads/ValueList.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kFaultProperty = "stageInputFault";
+
+std::string Bytes(const QLineEdit& edit) {
+  const QString text = edit.text();
+  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
+}
+
+QString Text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QLabel* Label(const char* text, QWidget* buddy) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  label->setBuddy(buddy);
+  return label;
+}
+
+// A usable figure from the window's F or Q field, for the wanted values.
+bool IsUsable(const std::string& field) {
+  double value = 0.0;
+  return ReadEntry(Trimmed(field), value) && value > 0.0;
+}
+
+}  // namespace
+
+CFindStageSettingsDlg::CFindStageSettingsDlg(CommandView& window, QWidget* parent)
+    : QDialog(parent), m_window(window) {
+  setWindowTitle(QStringLiteral("Find Stage Settings"));
+  setSizeGripEnabled(true);
+  BuildLayout();
+  Restore();
+
+  for (QLineEdit* edit : {&m_editL, &m_editRS, &m_editCable, &m_editCBase, &m_editCList, &m_editRBase,
+                          &m_editRList, &m_editBandEdge, &m_editTargetF, &m_editTargetQ})
+    connect(edit, &QLineEdit::textChanged, this, &CFindStageSettingsDlg::Recompute);
+  for (QComboBox* mode : {&m_cMode, &m_rMode})
+    connect(mode, &QComboBox::currentIndexChanged, this, &CFindStageSettingsDlg::Recompute);
+  connect(&m_flattest, &QRadioButton::toggled, this, &CFindStageSettingsDlg::Recompute);
+  connect(&m_apply, &QPushButton::clicked, this, &CFindStageSettingsDlg::OnApply);
+  connect(&m_close, &QPushButton::clicked, this, &CFindStageSettingsDlg::reject);
+  connect(&m_table, &QTableView::doubleClicked, this, &CFindStageSettingsDlg::OnApply);
+  for (const QKeyCombination key : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter)}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), &m_table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, this, &CFindStageSettingsDlg::OnApply);
+  }
+  Recompute();
+}
+
+CFindStageSettingsDlg::~CFindStageSettingsDlg() = default;
+
+void CFindStageSettingsDlg::BuildLayout() {
+  auto* cartridge = new QGroupBox(QStringLiteral("Cartridge"));
+  auto* cartridgeRow = new QHBoxLayout(cartridge);
+  cartridgeRow->addWidget(Label("&L", &m_editL));
+  cartridgeRow->addWidget(&m_editL);
+  cartridgeRow->addWidget(Label("R&S", &m_editRS));
+  cartridgeRow->addWidget(&m_editRS);
+  cartridgeRow->addStretch(1);
+
+  auto* stage = new QGroupBox(QStringLiteral("Cable and stage"));
+  auto* grid = new QGridLayout(stage);
+  grid->addWidget(new QLabel(QStringLiteral("Base")), 0, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Values (spaces or commas between)")), 0, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Used as")), 0, 3);
+  grid->addWidget(Label("Ca&ble", &m_editCable), 1, 0);
+  grid->addWidget(&m_editCable, 1, 1);
+  grid->addWidget(Label("&Capacitance", &m_editCBase), 2, 0);
+  grid->addWidget(&m_editCBase, 2, 1);
+  grid->addWidget(&m_editCList, 2, 2);
+  grid->addWidget(&m_cMode, 2, 3);
+  grid->addWidget(Label("&Resistance", &m_editRBase), 3, 0);
+  grid->addWidget(&m_editRBase, 3, 1);
+  grid->addWidget(&m_editRList, 3, 2);
+  grid->addWidget(&m_rMode, 3, 3);
+  grid->setColumnStretch(2, 1);
+  for (QComboBox* mode : {&m_cMode, &m_rMode})
+    mode->addItems({QStringLiteral("choices"), QStringLiteral("switches")});
+  m_editRBase.setPlaceholderText(QStringLiteral("none"));
+
+  auto* ranking = new QGroupBox(QStringLiteral("Ranking"));
+  auto* rankRow = new QHBoxLayout(ranking);
+  m_flattest.setText(QStringLiteral("Flattest from 20 Hz up &to"));
+  m_closest.setText(QStringLiteral("Cl&osest to"));
+  rankRow->addWidget(&m_flattest);
+  rankRow->addWidget(&m_editBandEdge);
+  rankRow->addSpacing(12);
+  rankRow->addWidget(&m_closest);
+  rankRow->addWidget(Label("&F", &m_editTargetF));
+  rankRow->addWidget(&m_editTargetF);
+  rankRow->addWidget(Label("&Q", &m_editTargetQ));
+  rankRow->addWidget(&m_editTargetQ);
+  rankRow->addStretch(1);
+  m_flattest.setChecked(true);
+
+  m_problem.setWordWrap(true);
+  m_problem.setTextFormat(Qt::PlainText);
+
+  m_table.setModel(&m_model);
+  m_table.setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_table.setSelectionMode(QAbstractItemView::SingleSelection);
+  m_table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_table.setTabKeyNavigation(false);
+  m_table.verticalHeader()->hide();
+  m_table.verticalHeader()->setDefaultSectionSize(m_table.fontMetrics().lineSpacing() + 6);
+  m_table.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  m_table.setSortingEnabled(true);
+  m_table.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  m_table.horizontalHeader()->setStretchLastSection(true);
+
+  m_apply.setText(QStringLiteral("&Apply"));
+  m_close.setText(QStringLiteral("Close"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(&m_apply);
+  buttons->addWidget(&m_close);
+
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(cartridge);
+  top->addWidget(stage);
+  top->addWidget(ranking);
+  top->addWidget(&m_problem);
+  top->addWidget(Label("Setti&ngs, best first", &m_table));
+  top->addWidget(&m_table, 1);
+  top->addLayout(buttons);
+
+  const std::pair<QWidget*, const char*> names[] = {
+      {&m_editL, "L"},
+      {&m_editRS, "RS"},
+      {&m_editCable, "Cable capacitance"},
+      {&m_editCBase, "Stage capacitance base"},
+      {&m_editCList, "Stage capacitance values"},
+      {&m_cMode, "Stage capacitance values used as"},
+      {&m_editRBase, "Stage resistance base"},
+      {&m_editRList, "Stage resistance values"},
+      {&m_rMode, "Stage resistance values used as"},
+      {&m_flattest, "Flattest up to band edge"},
+      {&m_closest, "Closest to F and Q wanted"},
+      {&m_editBandEdge, "Band edge"},
+      {&m_editTargetF, "F wanted"},
+      {&m_editTargetQ, "Q wanted"},
+      {&m_problem, "Input problem"},
+      {&m_table, "Settings, best first"},
+      {&m_apply, "Apply"},
+      {&m_close, "Close"},
+  };
+  QWidget* previous = nullptr;
+  for (const auto& [widget, name] : names) {
+    widget->setAccessibleName(QString::fromLatin1(name));
+    if (widget == &m_problem) continue;
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
+  for (QLineEdit* edit : {&m_editL, &m_editRS, &m_editCable, &m_editCBase, &m_editRBase, &m_editBandEdge,
+                          &m_editTargetF, &m_editTargetQ})
+    edit->setMaximumWidth(fontMetrics().averageCharWidth() * 14);
+  // Room for the table's columns and a dozen rows, in the dialog's font.
+  const QFontMetrics metrics = fontMetrics();
+  resize(std::max(sizeHint().width(), metrics.averageCharWidth() * 135),
+         sizeHint().height() + metrics.lineSpacing() * 8);
+}
+
+void CFindStageSettingsDlg::Restore() {
+  // A usual moving-magnet input until the user's own stage is stored.
+  StageSettingsInput in;
+  in.cable = "100p";
+  in.rBase = "47k";
+  LoadStageSettings(in);
+  m_restoring = true;
+  m_editCable.setText(FromFieldBytes(in.cable));
+  m_editCBase.setText(FromFieldBytes(in.cBase));
+  m_editCList.setText(FromFieldBytes(in.cList));
+  m_cMode.setCurrentIndex(in.cMode == ListMode::Switches ? 1 : 0);
+  m_editRBase.setText(FromFieldBytes(in.rBase));
+  m_editRList.setText(FromFieldBytes(in.rList));
+  m_rMode.setCurrentIndex(in.rMode == ListMode::Switches ? 1 : 0);
+  (in.rankBy == RankBy::Target ? m_closest : m_flattest).setChecked(true);
+  m_editBandEdge.setText(FromFieldBytes(in.bandEdge));
+  m_editTargetF.setText(FromFieldBytes(in.targetF));
+  m_editTargetQ.setText(FromFieldBytes(in.targetQ));
+  m_restoring = false;
+}
+
+void CFindStageSettingsDlg::TakeFromWindow() {
+  m_restoring = true;
+  m_editL.setText(FromFieldBytes(m_window.GetFieldText(Field::L, kMaxFieldText)));
+  m_editRS.setText(FromFieldBytes(m_window.GetFieldText(Field::RS, kMaxFieldText)));
+  const std::string F = m_window.GetFieldText(Field::F, kMaxFieldText);
+  const std::string Q = m_window.GetFieldText(Field::Q, kMaxFieldText);
+  if (IsUsable(F) && IsUsable(Q)) {
+    m_editTargetF.setText(FromFieldBytes(std::string(Trimmed(F))));
+    m_editTargetQ.setText(FromFieldBytes(std::string(Trimmed(Q))));
+  }
+  m_restoring = false;
+  Recompute();
+}
+
+StageSettingsInput CFindStageSettingsDlg::Inputs() const {
+  StageSettingsInput in;
+  in.L = Bytes(m_editL);
+  in.RS = Bytes(m_editRS);
+  in.cable = Bytes(m_editCable);
+  in.cBase = Bytes(m_editCBase);
+  in.cList = Bytes(m_editCList);
+  in.cMode = m_cMode.currentIndex() == 1 ? ListMode::Switches : ListMode::Choices;
+  in.rBase = Bytes(m_editRBase);
+  in.rList = Bytes(m_editRList);
+  in.rMode = m_rMode.currentIndex() == 1 ? ListMode::Switches : ListMode::Choices;
+  in.rankBy = m_closest.isChecked() ? RankBy::Target : RankBy::Flatness;
+  in.bandEdge = Bytes(m_editBandEdge);
+  in.targetF = Bytes(m_editTargetF);
+  in.targetQ = Bytes(m_editTargetQ);
+  return in;
+}
+
+void CFindStageSettingsDlg::Recompute() {
+  if (m_restoring) return;
+  const StageSettingsInput in = Inputs();
+  // Tab enters the pair of ranking buttons at the one that is on; the
+  // arrow keys move between them.
+  for (QRadioButton* button : {&m_flattest, &m_closest})
+    button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  m_editTargetF.setEnabled(in.rankBy == RankBy::Target);
+  m_editTargetQ.setEnabled(in.rankBy == RankBy::Target);
+  StageSettingsResult result = FindStageSettings(in);
+  Mark(result.input, Text(result.error));
+  m_problem.setText(Text(result.error));
+  m_problem.setVisible(!result.error.empty());
+  m_model.SetResult(std::move(result));
+  m_table.setColumnHidden(StageSettingsModel::Distance, in.rankBy != RankBy::Target);
+  if (m_model.rowCount() > 0) m_table.selectRow(0);
+  m_apply.setEnabled(m_model.rowCount() > 0);
+}
+
+QLineEdit* CFindStageSettingsDlg::EditFor(StageInput input) {
+  switch (input) {
+    case StageInput::L:
+      return &m_editL;
+    case StageInput::RS:
+      return &m_editRS;
+    case StageInput::Cable:
+      return &m_editCable;
+    case StageInput::CBase:
+      return &m_editCBase;
+    case StageInput::CList:
+      return &m_editCList;
+    case StageInput::RBase:
+      return &m_editRBase;
+    case StageInput::RList:
+      return &m_editRList;
+    case StageInput::BandEdge:
+      return &m_editBandEdge;
+    case StageInput::TargetF:
+      return &m_editTargetF;
+    case StageInput::TargetQ:
+      return &m_editTargetQ;
+    case StageInput::None:
+      break;
+  }
+  return nullptr;
+}
+
+void CFindStageSettingsDlg::Mark(StageInput input, const QString& problem) {
+  QLineEdit* marked = EditFor(input);
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+    const bool fault = edit == marked;
+    if (edit->property(kFaultProperty).toBool() == fault) continue;
+    edit->setProperty(kFaultProperty, fault);
+    QPalette palette = edit->parentWidget() ? edit->parentWidget()->palette() : QPalette();
+    if (fault) palette.setColor(QPalette::Base, QColor(255, 214, 214));
+    edit->setPalette(palette);
+    edit->setAccessibleDescription(fault ? problem : QString());
+  }
+  if (marked) marked->setAccessibleDescription(problem);
+}
+
+bool CFindStageSettingsDlg::IsMarked(const QLineEdit& edit) { return edit.property(kFaultProperty).toBool(); }
+
+void CFindStageSettingsDlg::OnApply() {
+  const QModelIndex current = m_table.currentIndex();
+  const StageSettingRow* row = current.isValid() ? m_model.RowAt(current.row()) : nullptr;
+  // Only a row on show is ever written: none while an input is at fault.
+  if (!row || !m_model.Result().error.empty()) return;
+  const StageSettingsInput in = Inputs();
+  ApplyStageSetting(m_window, *row, in.L.substr(0, kMaxFieldText - 1), in.RS.substr(0, kMaxFieldText - 1));
+  SaveStageSettings(in);
+}
+
+void CFindStageSettingsDlg::hideEvent(QHideEvent* event) {
+  SaveStageSettings(Inputs());
+  QDialog::hideEvent(event);
+}
+
+void ShowFindStageSettings(QWidget& window, CommandView& view) {
+  auto* finder = window.findChild<CFindStageSettingsDlg*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!finder) finder = new CFindStageSettingsDlg(view, &window);
+  if (!finder->isVisible()) {
+    finder->TakeFromWindow();
+    finder->show();
+  }
+  finder->raise();
+  finder->activateWindow();
+}

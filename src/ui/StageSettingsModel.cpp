@@ -1,0 +1,159 @@
+#include "StageSettingsModel.h"
+
+#include "loads/StageSettingTexts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+constexpr double kNone = -std::numeric_limits<double>::infinity();
+
+double Or(const std::optional<double>& value, double fallback) { return value ? *value : fallback; }
+
+// The number a column sorts by. Deviation sorts by size, so that ascending
+// order is flattest first whether the curve rises or falls.
+double SortKey(const StageSettingRow& row, int column) {
+  switch (column) {
+    case StageSettingsModel::CTotal:
+      return row.C;
+    case StageSettingsModel::RL:
+      return row.RL;
+    case StageSettingsModel::F:
+      return row.F;
+    case StageSettingsModel::Q:
+      return row.Q;
+    case StageSettingsModel::PeakLevel:
+      return row.peak ? row.peak->levelDb : kNone;
+    case StageSettingsModel::LevelAt20k:
+      return Or(row.levelAt20k, kNone);
+    case StageSettingsModel::Deviation:
+      return row.deviationDb ? std::fabs(*row.deviationDb) : std::numeric_limits<double>::infinity();
+    case StageSettingsModel::Distance:
+      return Or(row.distance, std::numeric_limits<double>::infinity());
+    default:
+      return 0.0;
+  }
+}
+
+QString Text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+StageSettingsModel::StageSettingsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void StageSettingsModel::SetResult(StageSettingsResult result) {
+  beginResetModel();
+  m_result = std::move(result);
+  Reorder();
+  endResetModel();
+}
+
+const StageSettingRow* StageSettingsModel::RowAt(int row) const {
+  if (row < 0 || row >= static_cast<int>(m_order.size())) return nullptr;
+  return &m_result.rows[static_cast<std::size_t>(m_order[static_cast<std::size_t>(row)])];
+}
+
+int StageSettingsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(m_order.size());
+}
+
+int StageSettingsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant StageSettingsModel::data(const QModelIndex& index, int role) const {
+  const StageSettingRow* row = RowAt(index.row());
+  if (!row) return {};
+  if (role == Qt::TextAlignmentRole) {
+    return index.column() == Setting ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+  if (index.column() == Rank) return QString::number(m_order[static_cast<std::size_t>(index.row())] + 1);
+  const StageSettingTexts texts = RowTexts(m_result, *row);
+  switch (index.column()) {
+    case Setting:
+      return Text(texts.setting);
+    case CTotal:
+      return Text(texts.C);
+    case RL:
+      return Text(texts.RL);
+    case F:
+      return Text(texts.F);
+    case Q:
+      return Text(texts.Q);
+    case PeakLevel:
+      return Text(texts.peak);
+    case LevelAt20k:
+      return Text(texts.levelAt20k);
+    case Deviation:
+      return Text(texts.deviation);
+    case Distance:
+      return Text(texts.distance);
+    default:
+      return {};
+  }
+}
+
+QVariant StageSettingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  static const char* const kTitles[ColumnCount] = {"Rank", "Setting", "C total",   "RL",        "F",
+                                                   "Q",    "Peak",    "At 20 kHz", "Deviation", "Distance"};
+  return section >= 0 && section < ColumnCount ? QString::fromLatin1(kTitles[section]) : QVariant();
+}
+
+void StageSettingsModel::sort(int column, Qt::SortOrder order) {
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList before = persistentIndexList();
+  std::vector<int> rowsBefore;
+  for (const QModelIndex& index : before)
+    rowsBefore.push_back(m_order[static_cast<std::size_t>(index.row())]);
+  m_sortColumn = column;
+  m_sortOrder = order;
+  Reorder();
+  // Keep the current row and selection on the same settings.
+  std::vector<int> viewRow(m_order.size());
+  for (std::size_t i = 0; i < m_order.size(); ++i)
+    viewRow[static_cast<std::size_t>(m_order[i])] = static_cast<int>(i);
+  QModelIndexList after;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(before.size()); ++i)
+    after.push_back(
+        index(viewRow[static_cast<std::size_t>(rowsBefore[i])], before[static_cast<qsizetype>(i)].column()));
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void StageSettingsModel::Reorder() {
+  m_order.resize(m_result.rows.size());
+  std::iota(m_order.begin(), m_order.end(), 0);
+  const int column = m_sortColumn;
+  if (column < 0 || column >= ColumnCount) return;
+  const bool descending = m_sortOrder == Qt::DescendingOrder;
+  const auto& rows = m_result.rows;
+  if (column == Setting) {
+    // Settings go in the order of the lists as typed, not by their text.
+    std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
+      const StageSettingRow& ra = rows[static_cast<std::size_t>(descending ? b : a)];
+      const StageSettingRow& rb = rows[static_cast<std::size_t>(descending ? a : b)];
+      if (ra.cSetting != rb.cSetting) return ra.cSetting < rb.cSetting;
+      return ra.rSetting < rb.rSetting;
+    });
+    return;
+  }
+  if (column == Rank) {
+    if (descending) std::reverse(m_order.begin(), m_order.end());
+    return;
+  }
+  std::vector<double> keys(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) keys[i] = SortKey(rows[i], column);
+  std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
+    const double ka = keys[static_cast<std::size_t>(a)];
+    const double kb = keys[static_cast<std::size_t>(b)];
+    return descending ? kb < ka : ka < kb;
+  });
+}

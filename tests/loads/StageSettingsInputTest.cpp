@@ -1,0 +1,137 @@
+#include "loads/StageSettingTexts.h"
+#include "loads/StageSettings.h"
+#include "loads/ValueList.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+StageSettingsInput Usable() {
+  StageSettingsInput in;
+  in.L = "500m";
+  in.RS = "1.2k";
+  in.cable = "100p";
+  in.cList = "0 47p 100p";
+  in.rBase = "47k";
+  return in;
+}
+
+struct BadInput {
+  const char* name;
+  void (*change)(StageSettingsInput&);
+  StageInput input;
+  const char* error;
+};
+
+void PrintTo(const BadInput& b, std::ostream* os) { *os << b.name; }
+
+class BadInputs : public testing::TestWithParam<BadInput> {};
+
+TEST_P(BadInputs, NamedAndNoRows) {
+  StageSettingsInput in = Usable();
+  GetParam().change(in);
+  const StageSettingsResult result = FindStageSettings(in);
+  EXPECT_EQ(result.error, GetParam().error);
+  EXPECT_EQ(result.input, GetParam().input);
+  EXPECT_TRUE(result.rows.empty());
+}
+
+const BadInput kBadInputs[] = {
+    {"UnreadableListEntry", [](StageSettingsInput& in) { in.cList = "47p 22x0p"; }, StageInput::CList,
+     "Cannot read \"22x0p\" in stage capacitance"},
+    {"ExponentIsNoEntry", [](StageSettingsInput& in) { in.cList = "1e3p"; }, StageInput::CList,
+     "Cannot read \"1e3p\" in stage capacitance"},
+    {"NegativeCapacitance", [](StageSettingsInput& in) { in.cable = "-10p"; }, StageInput::Cable,
+     "\"-10p\" in cable must not be below zero"},
+    {"ZeroResistanceSwitch", [](StageSettingsInput& in) { in.rList = "1k,0"; }, StageInput::RList,
+     "\"0\" in stage resistance must be above zero"},
+    {"ZeroResistanceBase", [](StageSettingsInput& in) { in.rBase = " 0 "; }, StageInput::RBase,
+     "\"0\" in resistance base must be above zero"},
+    {"TwoValuesInABase", [](StageSettingsInput& in) { in.cBase = "47p 100p"; }, StageInput::CBase,
+     "Cannot read \"47p 100p\" in capacitance base"},
+    {"MicroSignShownInUtf8", [](StageSettingsInput& in) { in.cList = "1\xB5x"; }, StageInput::CList,
+     "Cannot read \"1\xC2\xB5x\" in stage capacitance"},
+    {"LongEntryCut", [](StageSettingsInput& in) { in.cList = std::string(40, '7'); }, StageInput::CList,
+     "Cannot read \"777777777777777777777777777777\xE2\x80\xA6\" in stage capacitance"},
+    {"EmptyL", [](StageSettingsInput& in) { in.L = ""; }, StageInput::L, "L is empty"},
+    {"ZeroRS", [](StageSettingsInput& in) { in.RS = "0"; }, StageInput::RS, "\"0\" in RS must be above zero"},
+    {"UnreadableRS", [](StageSettingsInput& in) { in.RS = "abc"; }, StageInput::RS,
+     "Cannot read \"abc\" in RS"},
+    {"BandEdgeAtBandStart", [](StageSettingsInput& in) { in.bandEdge = "20"; }, StageInput::BandEdge,
+     "\"20\" in band edge must be above 20 Hz"},
+    {"TargetQMissing",
+     [](StageSettingsInput& in) {
+       in.rankBy = RankBy::Target;
+       in.targetF = "15k";
+     },
+     StageInput::TargetQ, "Q wanted is empty"},
+    {"NoResistanceAnywhere", [](StageSettingsInput& in) { in.rBase = ""; }, StageInput::RBase,
+     "Every setting leaves the stage without a resistance"},
+    // The first fault in reading order is named.
+    {"FirstFaultNamed",
+     [](StageSettingsInput& in) {
+       in.cList = "x";
+       in.rList = "y";
+     },
+     StageInput::CList, "Cannot read \"x\" in stage capacitance"},
+};
+
+INSTANTIATE_TEST_SUITE_P(, BadInputs, testing::ValuesIn(kBadInputs),
+                         [](const testing::TestParamInfo<BadInput>& info) { return info.param.name; });
+
+TEST(StageSettingsInput, TargetsAreNotReadWhenRankingByFlatness) {
+  StageSettingsInput in = Usable();
+  in.targetF = "junk";
+  const StageSettingsResult result = FindStageSettings(in);
+  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(result.rows.size(), 3u);
+}
+
+TEST(StageSettingsInput, LAndRSAreReadAsCalculateReadsThem) {
+  StageSettingsInput in = Usable();
+  in.L = "500 mH";  // the space ends the number, as in the window's field
+  EXPECT_EQ(FindStageSettings(in).error, "");
+}
+
+TEST(StageSettingsInput, WordsAreUtf8) {
+  StageSettingsInput in = Usable();
+  in.cList = "0.001\xB5";
+  in.rBase = "47k";
+  in.rList = "1k";
+  in.rMode = ListMode::Switches;
+  const StageSettingsResult result = FindStageSettings(in);
+  ASSERT_EQ(result.rows.size(), 2u);
+  EXPECT_EQ(SettingWords(result, result.rows[1]), "0.001\xC2\xB5, 47k \xE2\x88\xA5 1k");
+}
+
+struct Entry {
+  const char* text;
+  std::optional<double> value;
+};
+
+TEST(StageSettingsInput, EntriesAreNumbersWithOnePrefix) {
+  const Entry entries[] = {
+      {"47k", 47e3}, {"0.1n", 0.1e-9}, {"+.5", 0.5},  {"-3m", -3e-3}, {"1\xB5", 1e-6}, {"220", 220.0},
+      {"22x0p", {}}, {"47kk", {}},     {"1e3", {}},   {".", {}},      {"k", {}},       {"", {}},
+      {"1,5", {}},   {"47 k", {}},     {"1.5.2", {}}, {"0x10", {}},
+  };
+  for (const Entry& e : entries) {
+    double value = -1.0;
+    EXPECT_EQ(ReadEntry(e.text, value), e.value.has_value()) << e.text;
+    if (e.value) {
+      EXPECT_DOUBLE_EQ(value, *e.value) << e.text;
+    }
+  }
+}
+
+TEST(StageSettingsInput, LevelTexts) {
+  EXPECT_EQ(LevelText(2.866), "+2.87 dB");
+  EXPECT_EQ(LevelText(-0.004), "0.00 dB");
+  EXPECT_EQ(LevelText(-1.5), "-1.50 dB");
+  EXPECT_EQ(LevelText(std::nullopt), "none");
+}
+
+}  // namespace

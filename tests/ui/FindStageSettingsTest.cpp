@@ -1,0 +1,219 @@
+#include "MainWindowFixture.h"
+#include "ui/FindStageSettingsDlg.h"
+#include "ui/ResourceIds.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+// The main window with its finder, and a settings folder of the test's own so
+// that no test reads or writes the user's settings.
+class FindStageSettingsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_settings.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    MainWindowTest::SetUp();
+    SetMain("500m", "1.2k", "1n", "10k", "", "");
+  }
+
+  void SetMain(const char* l, const char* rs, const char* c, const char* rl, const char* f, const char* q) {
+    dlg->m_editL.setText(QString::fromLatin1(l));
+    dlg->m_editRS.setText(QString::fromLatin1(rs));
+    dlg->m_editC.setText(QString::fromLatin1(c));
+    dlg->m_editRL.setText(QString::fromLatin1(rl));
+    dlg->m_editF.setText(QString::fromLatin1(f));
+    dlg->m_editQ.setText(QString::fromLatin1(q));
+  }
+
+  CFindStageSettingsDlg& Open() {
+    QTest::keyClick(&dlg->m_editL, Qt::Key_F, Qt::ControlModifier);
+    auto* finder = dlg->findChild<CFindStageSettingsDlg*>();
+    EXPECT_NE(finder, nullptr);
+    EXPECT_TRUE(WaitFor([finder] { return finder && finder->isVisible(); }));
+    return *finder;
+  }
+
+  // The worked example: choices 0 .. 330p on a 100 pF cable, 47k.
+  CFindStageSettingsDlg& OpenWithChoices() {
+    CFindStageSettingsDlg& finder = Open();
+    finder.m_editCable.setText(QStringLiteral("100p"));
+    finder.m_editCBase.clear();
+    finder.m_editCList.setText(QStringLiteral("0 47p 100p 150p 220p 330p"));
+    finder.m_cMode.setCurrentIndex(0);
+    finder.m_editRBase.setText(QStringLiteral("47k"));
+    finder.m_editRList.clear();
+    finder.m_flattest.setChecked(true);
+    finder.m_editBandEdge.setText(QStringLiteral("20k"));
+    return finder;
+  }
+
+  static QString Cell(const CFindStageSettingsDlg& finder, int row, int column) {
+    return finder.Model().index(row, column).data().toString();
+  }
+
+  QTemporaryDir m_settings;
+};
+
+TEST_F(FindStageSettingsTest, CtrlFOpensWithTheWindowsValues) {
+  SetMain("500m", "1.2k", "1n", "10k", "15k", "1.000000");
+  CFindStageSettingsDlg& finder = Open();
+  EXPECT_FALSE(finder.isModal());
+  EXPECT_EQ(finder.m_editL.text(), QStringLiteral("500m"));
+  EXPECT_EQ(finder.m_editRS.text(), QStringLiteral("1.2k"));
+  EXPECT_EQ(finder.m_editTargetF.text(), QStringLiteral("15k"));
+  EXPECT_EQ(finder.m_editTargetQ.text(), QStringLiteral("1.000000"));
+  QStringList shortcuts;
+  for (const QAction* action : dlg->actions()) {
+    if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F)) shortcuts << action->text();
+  }
+  EXPECT_EQ(shortcuts, QStringList{QStringLiteral("Find Stage Settings\u2026")});
+}
+
+TEST_F(FindStageSettingsTest, UnusableFAndQLeaveTheWantedValues) {
+  CFindStageSettingsDlg& finder = Open();
+  finder.m_editTargetF.setText(QStringLiteral("12k"));
+  finder.reject();
+  SetMain("500m", "1.2k", "1n", "10k", "", "0.7");
+  Open();
+  EXPECT_EQ(finder.m_editTargetF.text(), QStringLiteral("12k"));
+}
+
+TEST_F(FindStageSettingsTest, ApplyWritesTheRowAndCalculates) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  ASSERT_EQ(finder.Model().rowCount(), 6);
+  EXPECT_EQ(Cell(finder, 0, StageSettingsModel::Setting), QStringLiteral("47p, 47k"));
+  dlg->m_plot.m_bShowCurve = 0;
+
+  QTest::mouseClick(&finder.m_apply, Qt::LeftButton);
+
+  EXPECT_EQ(dlg->m_editC.text(), QStringLiteral("147p"));
+  EXPECT_EQ(dlg->m_editRL.text(), QStringLiteral("47k"));
+  EXPECT_EQ(dlg->m_editF.text(), Cell(finder, 0, StageSettingsModel::F));
+  EXPECT_EQ(dlg->m_editQ.text(), Cell(finder, 0, StageSettingsModel::Q));
+  EXPECT_EQ(dlg->m_plot.m_bShowCurve, 1);
+  EXPECT_EQ(dlg->m_plot.m_dF, finder.Model().RowAt(0)->F);
+  EXPECT_TRUE(finder.isVisible());
+  EXPECT_TRUE(m_seen.empty());
+}
+
+TEST_F(FindStageSettingsTest, DoubleClickAndEnterApplyThatRow) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  QTableView& table = finder.m_table;
+  const QRect third = table.visualRect(finder.Model().index(2, StageSettingsModel::Setting));
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, third.center());
+  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, third.center());
+  EXPECT_EQ(dlg->m_editC.text(), Cell(finder, 2, StageSettingsModel::CTotal));
+
+  table.setFocus();
+  table.selectRow(5);
+  QTest::keyClick(&table, Qt::Key_Return);
+  EXPECT_EQ(dlg->m_editC.text(), Cell(finder, 5, StageSettingsModel::CTotal));
+  EXPECT_TRUE(finder.isVisible());
+}
+
+TEST_F(FindStageSettingsTest, SortingKeepsApplyOnTheRowShown) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  finder.m_table.sortByColumn(StageSettingsModel::CTotal, Qt::DescendingOrder);
+  EXPECT_EQ(Cell(finder, 0, StageSettingsModel::CTotal), QStringLiteral("430p"));
+  EXPECT_EQ(Cell(finder, 5, StageSettingsModel::CTotal), QStringLiteral("100p"));
+  EXPECT_EQ(Cell(finder, 0, StageSettingsModel::Rank), QStringLiteral("6"));
+  finder.m_table.selectRow(0);
+  finder.OnApply();
+  EXPECT_EQ(dlg->m_editC.text(), QStringLiteral("430p"));
+  // Typing keeps the order the user chose.
+  finder.m_editCable.setText(QStringLiteral("50p"));
+  EXPECT_EQ(Cell(finder, 0, StageSettingsModel::CTotal), QStringLiteral("380p"));
+}
+
+TEST_F(FindStageSettingsTest, BadEntryIsNamedMarkedAndNothingIsWritten) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  finder.m_editCList.setText(QStringLiteral("47p 22x0p"));
+  EXPECT_EQ(finder.m_problem.text(), QStringLiteral("Cannot read \"22x0p\" in stage capacitance"));
+  EXPECT_TRUE(finder.m_problem.isVisible());
+  EXPECT_TRUE(CFindStageSettingsDlg::IsMarked(finder.m_editCList));
+  EXPECT_FALSE(CFindStageSettingsDlg::IsMarked(finder.m_editCable));
+  EXPECT_EQ(finder.Model().rowCount(), 0);
+  EXPECT_FALSE(finder.m_apply.isEnabled());
+  finder.OnApply();
+  EXPECT_EQ(dlg->m_editC.text(), QStringLiteral("1n"));
+  EXPECT_EQ(dlg->m_editRL.text(), QStringLiteral("10k"));
+
+  finder.m_editCList.setText(QStringLiteral("47p 220p"));
+  EXPECT_FALSE(CFindStageSettingsDlg::IsMarked(finder.m_editCList));
+  EXPECT_FALSE(finder.m_problem.isVisible());
+  EXPECT_EQ(finder.Model().rowCount(), 2);
+}
+
+TEST_F(FindStageSettingsTest, TargetRankingShowsTheDistance) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  EXPECT_TRUE(finder.m_table.isColumnHidden(StageSettingsModel::Distance));
+  EXPECT_FALSE(finder.m_editTargetF.isEnabled());
+  finder.m_editTargetF.setText(QStringLiteral("15k"));
+  finder.m_editTargetQ.setText(QStringLiteral("1"));
+  QTest::mouseClick(&finder.m_closest, Qt::LeftButton);
+  EXPECT_FALSE(finder.m_table.isColumnHidden(StageSettingsModel::Distance));
+  EXPECT_EQ(Cell(finder, 0, StageSettingsModel::Setting), QStringLiteral("150p, 47k"));
+}
+
+TEST_F(FindStageSettingsTest, InputsAreRememberedAndUnreadableOnesIgnored) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  finder.m_editRList.setText(QStringLiteral("100k 10k"));
+  finder.m_rMode.setCurrentIndex(1);
+  finder.m_closest.setChecked(true);
+  finder.reject();
+
+  CFindStageSettingsDlg again(*dlg, nullptr);
+  EXPECT_EQ(again.m_editCList.text(), QStringLiteral("0 47p 100p 150p 220p 330p"));
+  EXPECT_EQ(again.m_editRList.text(), QStringLiteral("100k 10k"));
+  EXPECT_EQ(again.m_rMode.currentIndex(), 1);
+  EXPECT_TRUE(again.m_closest.isChecked());
+
+  {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+                    QStringLiteral("Varnholt"));
+    store.setValue(QStringLiteral("FindStageSettings/capacitanceList"), QStringLiteral("47p 22x0p"));
+    store.setValue(QStringLiteral("FindStageSettings/resistanceMode"), QStringLiteral("sideways"));
+    store.setValue(QStringLiteral("FindStageSettings/cable"), QStringList{QStringLiteral("100p")});
+    store.setValue(QStringLiteral("FindStageSettings/bandEdge"), QString(5000, QLatin1Char('1')));
+  }
+  CFindStageSettingsDlg ignored(*dlg, nullptr);
+  EXPECT_EQ(ignored.m_editCList.text(), QString());
+  EXPECT_EQ(ignored.m_rMode.currentIndex(), 0);
+  EXPECT_EQ(ignored.m_editCable.text(), QStringLiteral("100p"));
+  EXPECT_EQ(ignored.m_editBandEdge.text(), QStringLiteral("20k"));
+  EXPECT_EQ(ignored.m_editRList.text(), QStringLiteral("100k 10k"));
+}
+
+TEST_F(FindStageSettingsTest, KeyboardReachesEveryControlAndEscapeClosesOnlyTheFinder) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  finder.m_editTargetF.setText(QStringLiteral("15k"));
+  finder.m_editTargetQ.setText(QStringLiteral("1"));
+  finder.m_closest.setChecked(true);  // so that F and Q wanted take the focus
+  ShowAndActivate(finder);
+  finder.m_editL.setFocus();
+  const QList<QWidget*> order = {
+      &finder.m_editL,       &finder.m_editRS,  &finder.m_editCable,    &finder.m_editCBase,
+      &finder.m_editCList,   &finder.m_cMode,   &finder.m_editRBase,    &finder.m_editRList,
+      &finder.m_rMode,       &finder.m_closest, &finder.m_editBandEdge, &finder.m_editTargetF,
+      &finder.m_editTargetQ, &finder.m_table,   &finder.m_apply,        &finder.m_close};
+  for (QWidget* widget : order) {
+    EXPECT_EQ(QApplication::focusWidget(), widget) << widget->accessibleName().toStdString();
+    EXPECT_FALSE(widget->accessibleName().isEmpty());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  // The arrow keys choose the ranking.
+  finder.m_closest.setFocus();
+  QTest::keyClick(&finder.m_closest, Qt::Key_Left);
+  EXPECT_TRUE(finder.m_flattest.isChecked());
+  EXPECT_TRUE(finder.m_table.isColumnHidden(StageSettingsModel::Distance));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(WaitFor([&] { return !finder.isVisible(); }));
+  EXPECT_TRUE(dlg->isVisible());
+}
+
+}  // namespace
