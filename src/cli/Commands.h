@@ -27,6 +27,17 @@ struct ResponseArgs {
   int points = 200;
 };
 
+// Inputs as typed; empty ones take the finder's first inputs.
+struct SettingsArgs {
+  std::optional<std::string> cable, cBase, cValues, rBase, rValues;
+  bool cSwitches = false, rSwitches = false;
+  std::optional<std::string> bandEdge, targetF, targetQ;
+};
+
+struct PlotArgs {
+  std::string file;
+};
+
 struct Output {
   OutputFormat format = OutputFormat::Text;
   std::FILE* out = stdout;
@@ -43,3 +54,7 @@ int RunCalcCommand(const NetworkArgs& args, const Output& output);
 int RunSolveCommand(Solver solver, const NetworkArgs& args, const Output& output);
 int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output& output);
 int RunResponseCommand(const ResponseArgs& args, const NetworkArgs& network, const Output& output);
+// The ranking of the stage's settings for the cartridge of --L and --RS.
+int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, const Output& output);
+// The window's plot of the network as an SVG file; nothing on standard output.
+int RunPlotCommand(const PlotArgs& args, const NetworkArgs& network, const Output& output);

@@ -38,6 +38,10 @@ void AppendHumanText(std::string& out, const Column& column, const Cell& cell) {
   } else if (column.style == Style::Eng) {
     char text[kEngTextSize];
     AppendFieldBytes(out, FormatEngValue(*cell.number, 6, text));
+  } else if (column.style == Style::Score) {
+    char text[kEngTextSize];
+    WriteGeneral(*cell.number, 4, text, sizeof text);
+    out += text;
   } else {
     out += FormatFixed(*cell.number, column.style == Style::Q ? 6 : column.style == Style::Db ? 2 : 0);
   }

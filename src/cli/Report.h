@@ -15,11 +15,12 @@
 enum class OutputFormat { Text, Csv, Json };
 
 enum class Style {
-  Name,  // a UTF-8 string, the same in every format
-  Eng,   // engineering notation at six digits ("18.4848k")
-  Q,     // six decimals
-  Db,    // two decimals
-  Count  // a whole number
+  Name,   // a UTF-8 string, the same in every format
+  Eng,    // engineering notation at six digits ("18.4848k")
+  Q,      // six decimals
+  Db,     // two decimals
+  Count,  // a whole number
+  Score   // four significant digits
 };
 
 struct Column {

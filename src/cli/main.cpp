@@ -107,6 +107,33 @@ int main(int argc, char** argv) {
   responseCmd->add_option("--points", response.points, "Number of frequencies (default 200)");
   AddFormat(responseCmd, output.format);
 
+  SettingsArgs settings;
+  CLI::App* settingsCmd = app.add_subcommand(
+      "settings", "The phono stage's settings ranked for a cartridge, as Find Stage Settings ranks them");
+  AddValue(settingsCmd, "--L", network.L, "Cartridge inductance (default 300m)");
+  AddValue(settingsCmd, "--RS", network.RS, "Cartridge coil resistance (default 740)");
+  AddValue(settingsCmd, "--cable", settings.cable, "Tone-arm cable capacitance (default 100p)");
+  AddValue(settingsCmd, "--c-base", settings.cBase, "Stage capacitance always present (default none)");
+  AddValue(settingsCmd, "--c-values", settings.cValues, "Stage capacitances, separated by spaces or commas");
+  settingsCmd->add_flag("--c-switches", settings.cSwitches, "The capacitances are switches that add up");
+  AddValue(settingsCmd, "--r-base", settings.rBase, "Stage resistance always present (default 47k)");
+  AddValue(settingsCmd, "--r-values", settings.rValues, "Stage resistances, separated by spaces or commas");
+  settingsCmd->add_flag("--r-switches", settings.rSwitches,
+                        "The resistances are switches that go in parallel");
+  AddValue(settingsCmd, "--band-edge", settings.bandEdge,
+           "Rank by flatness from 20 Hz up to this (default 20k)");
+  CLI::Option* targetF = AddValue(settingsCmd, "--target-F", settings.targetF, "Rank by closeness to this F");
+  CLI::Option* targetQ = AddValue(settingsCmd, "--target-Q", settings.targetQ, "... and this Q");
+  targetF->needs(targetQ);
+  targetQ->needs(targetF);
+  AddFormat(settingsCmd, output.format);
+
+  PlotArgs plot;
+  CLI::App* plotCmd =
+      app.add_subcommand("plot", "The window's plot of the network as in calc, as an SVG file");
+  AddNetwork(plotCmd, network);
+  plotCmd->add_option("-o,--output", plot.file, "The SVG file to write")->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -126,6 +153,10 @@ int main(int argc, char** argv) {
       status = RunTableCommand(table, network, output);
     } else if (*responseCmd) {
       status = RunResponseCommand(response, network, output);
+    } else if (*settingsCmd) {
+      status = RunSettingsCommand(settings, network, output);
+    } else if (*plotCmd) {
+      status = RunPlotCommand(plot, network, output);
     }
   } catch (const UsageError& e) {
     std::fprintf(stderr, "varnholt-calc: %s\n", e.what());

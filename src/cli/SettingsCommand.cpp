@@ -1,0 +1,101 @@
+#include "Commands.h"
+#include "ValueArgument.h"
+#include "engnum/NumberText.h"
+#include "loads/StageSettings.h"
+#include "presets/PresetCommands.h"
+
+#include <string>
+
+namespace {
+
+// The finder's inputs by the options that give them, for its messages.
+const char* OptionOf(StageInput input) {
+  switch (input) {
+    case StageInput::L:
+      return "--L";
+    case StageInput::RS:
+      return "--RS";
+    case StageInput::Cable:
+      return "--cable";
+    case StageInput::CBase:
+      return "--c-base";
+    case StageInput::CList:
+      return "--c-values";
+    case StageInput::RBase:
+      return "--r-base";
+    case StageInput::RList:
+      return "--r-values";
+    case StageInput::BandEdge:
+      return "--band-edge";
+    case StageInput::TargetF:
+      return "--target-F";
+    case StageInput::TargetQ:
+      return "--target-Q";
+    case StageInput::None:
+      break;
+  }
+  return nullptr;
+}
+
+std::string Bytes(const std::optional<std::string>& argument, const char* fallback) {
+  return ArgumentToFieldBytes(argument ? *argument : std::string(fallback));
+}
+
+}  // namespace
+
+int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, const Output& output) {
+  const std::string L = network.L ? *network.L : kDefaultL;
+  const std::string RS = network.RS ? *network.RS : kDefaultRS;
+  CheckValue("--L", L, true);
+  CheckValue("--RS", RS, true);
+
+  StageSettingsInput in;
+  in.L = ArgumentToFieldBytes(L);
+  in.RS = ArgumentToFieldBytes(RS);
+  // The finder's own first inputs: a usual moving-magnet stage.
+  in.cable = Bytes(args.cable, "100p");
+  in.cBase = Bytes(args.cBase, "");
+  in.cList = Bytes(args.cValues, "");
+  in.cMode = args.cSwitches ? ListMode::Switches : ListMode::Choices;
+  in.rBase = Bytes(args.rBase, "47k");
+  in.rList = Bytes(args.rValues, "");
+  in.rMode = args.rSwitches ? ListMode::Switches : ListMode::Choices;
+  in.bandEdge = Bytes(args.bandEdge, "20k");
+  if (args.targetF || args.targetQ) {
+    in.rankBy = RankBy::Target;
+    in.targetF = Bytes(args.targetF, "");
+    in.targetQ = Bytes(args.targetQ, "");
+  }
+
+  const StageSettingsResult result = FindStageSettings(in);
+  if (!result.error.empty()) {
+    const char* option = OptionOf(result.input);
+    throw UsageError(option ? result.error + " (" + option + ")" : result.error);
+  }
+
+  const auto writer = MakeReportWriter(output.format,
+                                       {{"rank", Style::Count},
+                                        {"C_setting", Style::Name},
+                                        {"RL_setting", Style::Name},
+                                        {"C", Style::Eng},
+                                        {"RL", Style::Eng},
+                                        {"F", Style::Eng},
+                                        {"Q", Style::Q},
+                                        {"peak_Hz", Style::Eng},
+                                        {"peak_dB", Style::Db},
+                                        {"level_20kHz_dB", Style::Db},
+                                        {"deviation_dB", Style::Db},
+                                        {"distance", Style::Score}},
+                                       false, output.out);
+  std::size_t rank = 0;
+  for (const StageSettingRow& row : result.rows) {
+    const auto peakHz = row.peak ? std::optional<double>(row.peak->frequency) : std::nullopt;
+    const auto peakDb = row.peak ? std::optional<double>(row.peak->levelDb) : std::nullopt;
+    writer->Row({Cell{static_cast<double>(++rank), {}}, Cell{std::nullopt, result.cWords[row.cSetting]},
+                 Cell{std::nullopt, result.rWords[row.rSetting]}, Cell{row.C, {}}, Cell{row.RL, {}},
+                 Cell{row.F, {}}, Cell{row.Q, {}}, Cell{peakHz, {}}, Cell{peakDb, {}},
+                 Cell{row.levelAt20k, {}}, Cell{row.deviationDb, {}}, Cell{row.distance, {}}});
+  }
+  writer->Finish();
+  return 0;
+}

@@ -1,0 +1,143 @@
+// End-to-end runs of varnholt-calc settings and plot against the core they share with the window.
+#include "RunCalc.h"
+#include "circuit/Calculate.h"
+#include "circuit/Circuit.h"
+#include "loads/StageSettings.h"
+#include "plot/SvgPlotCanvas.h"
+#include "support/FakeCommandView.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string>;
+using nlohmann::json;
+
+std::optional<double> Number(const json& value) {
+  return value.is_null() ? std::nullopt : std::optional<double>(value.get<double>());
+}
+
+struct SettingsRow {
+  const char* name;
+  Args args;
+  StageSettingsInput input;  // the same inputs as the dialog takes them
+};
+
+void PrintTo(const SettingsRow& row, std::ostream* os) { *os << row.name; }
+
+class SettingsAgree : public testing::TestWithParam<SettingsRow> {};
+
+TEST_P(SettingsAgree, WithTheFinder) {
+  const SettingsRow& row = GetParam();
+  Args args = {"settings", "--format", "json"};
+  args.insert(args.end(), row.args.begin(), row.args.end());
+  const CalcRun run = RunCalc(args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json rows = json::parse(run.out);
+
+  const StageSettingsResult result = FindStageSettings(row.input);
+  ASSERT_TRUE(result.error.empty());
+  ASSERT_EQ(rows.size(), result.rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const StageSettingRow& want = result.rows[i];
+    const json& got = rows[i];
+    EXPECT_EQ(got.at("rank").get<int>(), static_cast<int>(i + 1));
+    EXPECT_EQ(got.at("C_setting").get<std::string>(), result.cWords[want.cSetting]);
+    EXPECT_EQ(got.at("RL_setting").get<std::string>(), result.rWords[want.rSetting]);
+    EXPECT_EQ(got.at("C").get<double>(), want.C);
+    EXPECT_EQ(got.at("RL").get<double>(), want.RL);
+    EXPECT_EQ(got.at("F").get<double>(), want.F);
+    EXPECT_EQ(got.at("Q").get<double>(), want.Q);
+    EXPECT_EQ(Number(got.at("deviation_dB")), want.deviationDb);
+    EXPECT_EQ(Number(got.at("distance")), want.distance);
+    EXPECT_EQ(Number(got.at("peak_Hz")),
+              want.peak ? std::optional<double>(want.peak->frequency) : std::nullopt);
+  }
+}
+
+StageSettingsInput Stage(const char* cList, ListMode cMode, const char* rList, ListMode rMode) {
+  StageSettingsInput in;
+  in.L = "300m";
+  in.RS = "740";
+  in.cable = "100p";
+  in.rBase = "47k";
+  in.cList = cList;
+  in.cMode = cMode;
+  in.rList = rList;
+  in.rMode = rMode;
+  return in;
+}
+
+StageSettingsInput Targeted(StageSettingsInput in) {
+  in.rankBy = RankBy::Target;
+  in.targetF = "20k";
+  in.targetQ = "0.707";
+  return in;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SettingsAgree,
+    testing::Values(
+        SettingsRow{"choices",
+                    {"--c-values", "0 100p 220p 330p"},
+                    Stage("0 100p 220p 330p", ListMode::Choices, "", ListMode::Choices)},
+        SettingsRow{"switches",
+                    {"--c-values", "47p,100p,220p", "--c-switches", "--r-values", "100k 1k", "--r-switches"},
+                    Stage("47p,100p,220p", ListMode::Switches, "100k 1k", ListMode::Switches)},
+        SettingsRow{"target",
+                    {"--c-values", "0 100p 220p 330p", "--target-F", "20k", "--target-Q", "0.707"},
+                    Targeted(Stage("0 100p 220p 330p", ListMode::Choices, "", ListMode::Choices))}),
+    [](const testing::TestParamInfo<SettingsRow>& info) { return std::string(info.param.name); });
+
+TEST(Settings, RefusesWhatTheFinderCannotRead) {
+  for (const Args& args : {Args{"settings", "--c-values", "22x0p"}, Args{"settings", "--target-F", "20k"},
+                           Args{"settings", "--L", "abc"}, Args{"settings", "--r-base", "0"}}) {
+    const CalcRun run = RunCalc(args);
+    EXPECT_EQ(run.status, 2) << args[1];
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err, "") << args[1];
+  }
+  EXPECT_NE(RunCalc({"settings", "--c-values", "22x0p"}).err.find("--c-values"), std::string::npos);
+}
+
+TEST(Plot, WritesTheWindowsPictureWholeAndNothingElse) {
+  TempDir dir;
+  const std::string path = (dir.Path() / "response.svg").string();
+  dir.Write("response.svg", "an older picture");
+  const mode_t mask = umask(022);
+  const CalcRun run = RunCalc({"plot", "-o", path, "--C", "100p"});
+  umask(mask);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+
+  g_circuit = CircuitValues{};
+  FakeCommandView view;
+  view.SetComponents("300m", "740", "100p", "47k");
+  RunCalculate(view);
+  EXPECT_EQ(ReadAll(path), RenderPlotSvg(g_circuit.F, g_circuit.Q, true, 352, 325));
+
+  struct stat info {};
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+  std::size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++files;
+  EXPECT_EQ(files, 1u);  // no temporary left behind
+}
+
+TEST(Plot, AFolderThatIsNotThereIsAnError) {
+  const CalcRun run = RunCalc({"plot", "-o", "/nonexistent-folder/response.svg"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "varnholt-calc: cannot write \"/nonexistent-folder/response.svg\": No such file or directory\n");
+  EXPECT_EQ(RunCalc({"plot"}).status, 2);  // -o is required
+}
+
+}  // namespace
