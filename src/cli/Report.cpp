@@ -5,8 +5,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace {
@@ -56,79 +58,93 @@ std::size_t Width(std::string_view text) {
 
 void Put(std::FILE* out, std::string_view text) { std::fwrite(text.data(), 1, text.size(), out); }
 
-void Pad(std::FILE* out, std::size_t count) {
-  static constexpr std::string_view kSpaces = "                                ";
-  for (; count > kSpaces.size(); count -= kSpaces.size()) Put(out, kSpaces);
-  Put(out, kSpaces.substr(0, count));
-}
-
 class TextWriter : public ReportWriter {
  public:
   TextWriter(std::vector<Column> columns, bool single, std::FILE* out)
       : m_columns(std::move(columns)), m_single(single), m_out(out) {}
 
+  void Reserve(std::size_t rows) override {
+    m_text.reserve(rows * m_columns.size() * 9);
+    m_lengths.reserve(rows * m_columns.size());
+  }
+
   void Row(const std::vector<Cell>& cells) override {
     for (std::size_t i = 0; i < cells.size(); ++i) {
+      const std::size_t begin = m_text.size();
       AppendHumanText(m_text, m_columns[i], cells[i]);
-      m_ends.push_back(m_text.size());
+      m_lengths.push_back(static_cast<std::uint32_t>(m_text.size() - begin));
     }
   }
 
   void Finish() override { m_single ? WriteRecords() : WriteTable(); }
 
  private:
-  // The text of cell `index`, counted over all rows.
-  std::string_view CellText(std::size_t index) const {
-    const std::size_t begin = index == 0 ? 0 : m_ends[index - 1];
-    return std::string_view(m_text).substr(begin, m_ends[index] - begin);
+  // Every cell's text in turn, row by row.
+  template <typename Visit>
+  void ForEachCell(Visit visit) const {
+    std::size_t begin = 0;
+    for (std::size_t cell = 0; cell < m_lengths.size(); ++cell) {
+      visit(cell % m_columns.size(), std::string_view(m_text).substr(begin, m_lengths[cell]));
+      begin += m_lengths[cell];
+    }
   }
 
   // One "key  value" line per column, a blank line between records.
   void WriteRecords() {
     std::size_t keyWidth = 0;
     for (const Column& column : m_columns) keyWidth = std::max(keyWidth, column.key.size());
-    for (std::size_t cell = 0; cell < m_ends.size(); ++cell) {
-      const std::size_t i = cell % m_columns.size();
-      if (cell != 0 && i == 0) Put(m_out, "\n");
-      Put(m_out, m_columns[i].key);
-      Pad(m_out, keyWidth - m_columns[i].key.size() + 2);
-      Put(m_out, CellText(cell));
-      Put(m_out, "\n");
-    }
+    bool first = true;
+    ForEachCell([&](std::size_t column, std::string_view text) {
+      if (column == 0 && !first) m_line += '\n';
+      first = false;
+      m_line += m_columns[column].key;
+      m_line.append(keyWidth - m_columns[column].key.size() + 2, ' ');
+      m_line += text;
+      m_line += '\n';
+      Flush();
+    });
   }
 
   // A header and aligned columns: names to the left, numbers to the right.
   void WriteTable() {
-    const std::size_t count = m_columns.size();
     std::vector<std::size_t> widths;
     for (const Column& column : m_columns) widths.push_back(column.key.size());
-    for (std::size_t cell = 0; cell < m_ends.size(); ++cell)
-      widths[cell % count] = std::max(widths[cell % count], Width(CellText(cell)));
-    for (std::size_t i = 0; i < count; ++i) WriteCell(i, m_columns[i].key, widths[i]);
-    for (std::size_t cell = 0; cell < m_ends.size(); ++cell)
-      WriteCell(cell % count, CellText(cell), widths[cell % count]);
+    ForEachCell([&](std::size_t column, std::string_view text) {
+      widths[column] = std::max(widths[column], Width(text));
+    });
+    for (std::size_t i = 0; i < m_columns.size(); ++i) AppendCell(i, m_columns[i].key, widths[i]);
+    ForEachCell([&](std::size_t column, std::string_view text) { AppendCell(column, text, widths[column]); });
   }
 
-  void WriteCell(std::size_t column, std::string_view text, std::size_t width) {
+  void AppendCell(std::size_t column, std::string_view text, std::size_t width) {
     const std::size_t room = width - Width(text);
     const bool last = column + 1 == m_columns.size();
-    if (column != 0) Pad(m_out, 2);
+    if (column != 0) m_line += "  ";
     if (m_columns[column].style == Style::Name) {
-      Put(m_out, text);
-      if (!last) Pad(m_out, room);
+      m_line += text;
+      if (!last) m_line.append(room, ' ');
     } else {
-      Pad(m_out, room);
-      Put(m_out, text);
+      m_line.append(room, ' ');
+      m_line += text;
     }
-    if (last) Put(m_out, "\n");
+    if (last) {
+      m_line += '\n';
+      Flush();
+    }
+  }
+
+  void Flush() {
+    Put(m_out, m_line);
+    m_line.clear();
   }
 
   std::vector<Column> m_columns;
   bool m_single;
   std::FILE* m_out;
-  // Every cell's text, one after another, and where each ends.
+  // Every cell's text, one after another, and the length of each.
   std::string m_text;
-  std::vector<std::size_t> m_ends;
+  std::vector<std::uint32_t> m_lengths;
+  std::string m_line;
 };
 
 class CsvWriter : public ReportWriter {

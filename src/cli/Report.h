@@ -37,6 +37,8 @@ struct Cell {
 class ReportWriter {
  public:
   virtual ~ReportWriter() = default;
+  // A hint of how many rows will come.
+  virtual void Reserve(std::size_t) {}
   virtual void Row(const std::vector<Cell>& cells) = 0;
   // Writes what is buffered and closes the report.
   virtual void Finish() = 0;

@@ -73,6 +73,7 @@ int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output
   int status = 0;
   std::vector<Cell> cells;
   const std::vector<std::string>& names = view.Names().names();
+  writer->Reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
     // Choosing the name and pressing Calculate, as in the window.
     view.SelectName(static_cast<int>(i));
