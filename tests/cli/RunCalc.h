@@ -75,6 +75,15 @@ inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& o
   return run;
 }
 
+// The lines of a text, each ended by `end` (CSV's CRLF by default).
+inline std::vector<std::string> Lines(const std::string& text, const std::string& end = "\r\n") {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  for (std::size_t next; (next = text.find(end, at)) != std::string::npos; at = next + end.size())
+    lines.push_back(text.substr(at, next - at));
+  return lines;
+}
+
 // A private folder, removed afterwards.
 class TempDir {
  public:
