@@ -6,13 +6,13 @@ constexpr char32_t kGreekSmallMu = 0x03BC;
 constexpr char kMicroByte = '\xB5';
 constexpr char kForeign = '?';
 
-char FieldByte(char32_t code) {
+}  // namespace
+
+char FieldByteOf(char32_t code) {
   if (code == kGreekSmallMu) return kMicroByte;
   if (code == 0 || code > 0xFF) return kForeign;
   return static_cast<char>(code);
 }
-
-}  // namespace
 
 std::size_t DecodeUtf8At(std::string_view text, std::size_t i, char32_t& code) {
   const auto lead = static_cast<unsigned char>(text[i]);
@@ -61,7 +61,7 @@ std::string PresetValueToFieldBytes(std::string_view value) {
   char32_t code;
   for (std::size_t i = 0; i < value.size();) {
     i += DecodeUtf8At(value, i, code);
-    bytes.push_back(FieldByte(code));
+    bytes.push_back(FieldByteOf(code));
   }
   return bytes;
 }

@@ -14,6 +14,11 @@ std::size_t DecodeUtf8At(std::string_view text, std::size_t i, char32_t& code);
 
 bool IsValidUtf8(std::string_view text);
 
+// A character as a field byte, as typing it gives: the micro sign and the
+// Greek small mu are byte 0xB5, other Latin-1 characters keep their code and
+// any other character (or NUL) is '?'.
+char FieldByteOf(char32_t code);
+
 // A preset value as field bytes, as if it had been typed: valid UTF-8 is
 // decoded, the micro sign and the Greek small mu become byte 0xB5, other
 // Latin-1 characters keep their code and any other character becomes '?'.
