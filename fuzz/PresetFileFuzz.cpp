@@ -2,6 +2,7 @@
 // first byte picks: both must give the same entries, and every entry must keep
 // to the limits the table and the fields rely on.
 #include "presets/PresetFile.h"
+#include "presets/Utf8Text.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,7 +17,10 @@ void Check(const PresetEntry& e) {
   if (!e.name.empty() && e.name.front() == '/') std::abort();
   if (e.name.find_first_of(std::string_view("\"\n\0", 3)) != std::string_view::npos) std::abort();
   for (std::string_view value : {e.first, e.second}) {
-    if (value.empty() || value.size() > kPresetValueLength) std::abort();
+    // A value is limited in characters (UTF-8 counts as typed), and what
+    // reaches a field keeps to the field's bytes.
+    if (value.empty() || PresetValueLength(value) > kPresetValueLength) std::abort();
+    if (PresetValueToFieldBytes(value).size() > kPresetValueLength) std::abort();
     if (value.find_first_of(std::string_view(" \t\n\0", 4)) != std::string_view::npos) std::abort();
   }
   if (e.initLoad != (e.name == kInitLoadName)) std::abort();
