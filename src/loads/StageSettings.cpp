@@ -173,6 +173,25 @@ std::string Joined(const std::vector<std::string_view>& parts, const char* separ
   return text;
 }
 
+// Hands `add` the entries that are on in every setting of a list, and how
+// many switches that is: nothing for an empty list of choices, each choice
+// alone, or every subset of the switches in list order.
+template <typename Add>
+void ForEachSetting(const std::vector<Entry>& list, ListMode mode, Add& add) {
+  if (mode == ListMode::Choices) {
+    if (list.empty()) add({}, 0);
+    for (const Entry& entry : list) add({&entry}, 0);
+    return;
+  }
+  const std::size_t subsets = std::size_t{1} << list.size();
+  for (std::size_t mask = 0; mask < subsets; ++mask) {
+    std::vector<const Entry*> on;
+    for (std::size_t i = 0; i < list.size(); ++i)
+      if (mask & (std::size_t{1} << i)) on.push_back(&list[i]);
+    add(on, static_cast<int>(on.size()));
+  }
+}
+
 // The capacitance settings, each with the cable: base plus one choice, or base
 // plus any subset of the switches, added in list order.
 Side CapacitanceSide(const Entry& cable, const Entry& base, const std::vector<Entry>& list, ListMode mode) {
@@ -189,18 +208,7 @@ Side CapacitanceSide(const Entry& cable, const Entry& base, const std::vector<En
     side.switchesOn.push_back(switches);
     side.words.push_back(parts.empty() ? std::string("0") : Joined(parts, " + "));
   };
-  if (mode == ListMode::Choices) {
-    if (list.empty()) add({}, 0);
-    for (const Entry& entry : list) add({&entry}, 0);
-    return side;
-  }
-  const std::size_t subsets = std::size_t{1} << list.size();
-  for (std::size_t mask = 0; mask < subsets; ++mask) {
-    std::vector<const Entry*> on;
-    for (std::size_t i = 0; i < list.size(); ++i)
-      if (mask & (std::size_t{1} << i)) on.push_back(&list[i]);
-    add(on, static_cast<int>(on.size()));
-  }
+  ForEachSetting(list, mode, add);
   return side;
 }
 
@@ -226,18 +234,7 @@ Side ResistanceSide(const std::optional<Entry>& base, const std::vector<Entry>& 
     side.switchesOn.push_back(switches);
     side.words.push_back(Joined(parts, kParallel));
   };
-  if (mode == ListMode::Choices) {
-    if (list.empty()) add({}, 0);
-    for (const Entry& entry : list) add({&entry}, 0);
-    return side;
-  }
-  const std::size_t subsets = std::size_t{1} << list.size();
-  for (std::size_t mask = 0; mask < subsets; ++mask) {
-    std::vector<const Entry*> on;
-    for (std::size_t i = 0; i < list.size(); ++i)
-      if (mask & (std::size_t{1} << i)) on.push_back(&list[i]);
-    add(on, static_cast<int>(on.size()));
-  }
+  ForEachSetting(list, mode, add);
   return side;
 }
 
