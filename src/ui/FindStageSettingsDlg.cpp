@@ -266,6 +266,8 @@ void CFindStageSettingsDlg::Recompute() {
   m_table.setColumnHidden(StageSettingsModel::Distance, in.rankBy != RankBy::Target);
   if (m_model.rowCount() > 0) m_table.selectRow(0);
   m_apply.setEnabled(m_model.rowCount() > 0);
+  // Rows that went away with a fault take their curves with them.
+  UpdateOverlay();
 }
 
 QLineEdit* CFindStageSettingsDlg::EditFor(StageInput input) {

@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -106,6 +107,7 @@ void CLoadMapDlg::Recompute() {
   if (problem.isEmpty()) RL = ReadRange(m_editRRange, QStringLiteral("RL range"), problem);
   m_problem.setText(problem);
   m_problem.setVisible(!problem.isEmpty());
+  m_save.setEnabled(problem.isEmpty());
   if (!problem.isEmpty()) {
     m_map.SetMap(std::nullopt);
     return;
@@ -124,6 +126,16 @@ void CLoadMapDlg::Recompute() {
   marks.current = WindowLoad();
   m_map.SetMap(ComputeLoadMap(input));
   m_map.SetMarks(std::move(marks));
+}
+
+bool CLoadMapDlg::event(QEvent* event) {
+  // The window's load may have changed meanwhile; the cross follows it.
+  if (event->type() == QEvent::WindowActivate && m_map.Map()) {
+    LoadMapMarks marks = m_map.Marks();
+    marks.current = WindowLoad();
+    m_map.SetMarks(std::move(marks));
+  }
+  return QDialog::event(event);
 }
 
 void CLoadMapDlg::OnLoadChosen(double C, double RL) {

@@ -42,6 +42,9 @@ class CLoadMapDlg : public QDialog {
   QPushButton m_save;
   QPushButton m_close;
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
   std::optional<LoadMapLoad> WindowLoad();
 

@@ -23,6 +23,7 @@ class CLoadMapWidget : public QWidget {
   void SetMap(std::optional<LoadMap> map);
   void SetMarks(LoadMapMarks marks);
   const std::optional<LoadMap>& Map() const { return m_map; }
+  const LoadMapMarks& Marks() const { return m_marks; }
 
   // The picture at `pixelRatio` device pixels per logical pixel.
   QImage Render(double pixelRatio) const;

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSettings>
@@ -239,6 +240,10 @@ TEST_F(FindStageSettingsTest, SelectedRowsAreCurvesOverThePlotUntilTheFinderClos
   selectRows({5, 4, 3, 2, 1, 0});
   ASSERT_EQ(dlg->m_plot.ExtraCurves().size(), kMaxExtraCurves);
   EXPECT_EQ(dlg->m_plot.ExtraCurves()[0].F, finder.Model().RowAt(0)->F);
+  // Rows that an unreadable entry takes away leave no curve behind.
+  finder.m_editCList.setText(QStringLiteral("0 47x"));
+  EXPECT_TRUE(dlg->m_plot.ExtraCurves().empty());
+  finder.m_editCList.setText(QStringLiteral("0 47p 100p 150p 220p 330p"));
 
   QTest::keyClick(&finder.m_table, Qt::Key_Escape);
   EXPECT_TRUE(WaitFor([&] { return !finder.isVisible(); }));
@@ -278,6 +283,17 @@ TEST_F(FindStageSettingsTest, LoadMapShowsTheStageAndWritesTheLoadChosen) {
             readout.section(QStringLiteral("  F "), 0, 0));
   EXPECT_FALSE(dlg->m_editF.text().isEmpty());
   EXPECT_EQ(dlg->m_plot.m_bShowCurve, 1);
+
+  // Saved through the same canvases as the plot.
+  QTemporaryDir folder;
+  for (const char* name : {"map.svg", "map.png"}) {
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    ASSERT_TRUE(SaveLoadMapImage(map->m_map, path).isNull());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray head = file.read(8);
+    EXPECT_TRUE(head.startsWith("<?xml") || head.startsWith("\x89PNG")) << name;
+  }
 
   // A range that cannot be mapped is named, and nothing is drawn.
   map->m_editCRange.setText(QStringLiteral("5n, 200p"));
