@@ -79,7 +79,7 @@ void DrawAxes(PlotCanvas& canvas, const LoadMapLayout& layout, double ratio) {
     const std::string text = FormatEngValue(rl, 4);
     canvas.TextOut(a.left - Px(8, ratio) - 2 * HalfWidth(text, ratio), y - Px(6, ratio), text);
   }
-  canvas.TextOut(a.left - Px(40, ratio), a.top - Px(14, ratio), "RL (ohm)");
+  canvas.TextOut(a.left - Px(40, ratio), a.top - Px(26, ratio), "RL (ohm)");
   canvas.TextOut(a.right - Px(40, ratio), a.bottom + Px(20, ratio), "C total");
   canvas.SelectPen(previous);
   canvas.DeleteObject(pen);
@@ -106,8 +106,17 @@ void DrawColourBar(PlotCanvas& canvas, const LoadMapLayout& layout, double ratio
   }
 }
 
+// The places of the cross and the ring, where no contour label goes (a
+// stage may have thousands of dots; they are small enough to read past).
+std::vector<std::pair<double, double>> MarkPlaces(const LoadMapLayout& layout, const LoadMapMarks& marks) {
+  std::vector<std::pair<double, double>> places;
+  if (marks.best) places.emplace_back(layout.XOf(marks.best->C), layout.YOf(marks.best->RL));
+  if (marks.current) places.emplace_back(layout.XOf(marks.current->C), layout.YOf(marks.current->RL));
+  return places;
+}
+
 void DrawContours(PlotCanvas& canvas, const LoadMapLayout& layout,
-                  const std::vector<LoadMapContour>& contours, double ratio) {
+                  const std::vector<LoadMapContour>& contours, const LoadMapMarks& marks, double ratio) {
   const PlotRect& a = layout.area;
   const double cw = static_cast<double>(a.right - a.left) / layout.columns;
   const double ch = static_cast<double>(a.bottom - a.top) / layout.rows;
@@ -127,7 +136,7 @@ void DrawContours(PlotCanvas& canvas, const LoadMapLayout& layout,
   // Each line's label where it lies farthest inside the area and clear of
   // the labels already placed.
   const double apart = Px(36, ratio);
-  std::vector<std::pair<double, double>> placed;
+  std::vector<std::pair<double, double>> placed = MarkPlaces(layout, marks);
   for (const LoadMapContour& contour : contours) {
     double bestX = 0;
     double bestY = 0;
@@ -227,7 +236,7 @@ double LoadMapLayout::RLAt(double y) const {
 
 LoadMapLayout LayoutLoadMap(const LoadMap& map, const PlotRect& client, double ratio) {
   LoadMapLayout layout;
-  layout.area = {client.left + Px(48, ratio), client.top + Px(20, ratio), client.right - Px(78, ratio),
+  layout.area = {client.left + Px(48, ratio), client.top + Px(28, ratio), client.right - Px(78, ratio),
                  client.bottom - Px(36, ratio)};
   layout.area.right = std::max(layout.area.right, layout.area.left);
   layout.area.bottom = std::max(layout.area.bottom, layout.area.top);
@@ -260,7 +269,7 @@ void PaintLoadMap(const LoadMap& map, const std::vector<LoadMapContour>& contour
       cells[j * columns + i] = DeviationColour(map.nodes[row * columns + i].deviationDb);
   }
   canvas.DrawCells(layout.area, static_cast<int>(columns), static_cast<int>(map.RL.size()), cells.data());
-  DrawContours(canvas, layout, contours, ratio);
+  DrawContours(canvas, layout, contours, marks, ratio);
   DrawMarks(canvas, layout, marks, ratio);
   DrawAxes(canvas, layout, ratio);
   DrawColourBar(canvas, layout, ratio);

@@ -4,7 +4,6 @@
 #include "FindStageSettingsDlg.h"
 #include "MessageBoxes.h"
 #include "PlotExport.h"
-#include "StageSettingsStore.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
 #include "loads/ApplyStageSetting.h"
@@ -185,15 +184,12 @@ void ShowLoadMap(QWidget& window, CommandView& view, const StageSettingsInput& i
 }
 
 void ShowLoadMapFromWindow(QWidget& window, CommandView& view) {
-  StageSettingsInput in;
-  if (auto* finder = window.findChild<CFindStageSettingsDlg*>(QString(), Qt::FindDirectChildrenOnly)) {
-    in = finder->Inputs();
-  } else {
-    // The finder's first inputs, then its stored ones.
-    in.cable = "100p";
-    in.rBase = "47k";
-    LoadStageSettings(in);
-  }
+  // The stage as the finder has it: its own first or remembered inputs when it
+  // has not been opened yet (made now, hidden, and kept as ShowFindStageSettings
+  // keeps it).
+  auto* finder = window.findChild<CFindStageSettingsDlg*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!finder) finder = new CFindStageSettingsDlg(view, &window);
+  StageSettingsInput in = finder->Inputs();
   in.L = view.GetFieldText(Field::L, kMaxFieldText);
   in.RS = view.GetFieldText(Field::RS, kMaxFieldText);
   ShowLoadMap(window, view, in);
