@@ -1,3 +1,5 @@
+#include "loads/LoadMap.h"
+#include "loads/LoadMapPaint.h"
 #include "plot/RasterPlotCanvas.h"
 #include "plot/ResponsePlotPaint.h"
 #include "plot/SvgPlotCanvas.h"
@@ -90,5 +92,32 @@ void BM_RenderPlotSvg(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RenderPlotSvg)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// The load map repainted on a resize: the grid and its contours are kept, the
+// picture is drawn afresh at the new size.
+void BM_RepaintLoadMap(benchmark::State& state) {
+  EnsureApplication();
+  const LoadMap map = ComputeLoadMap({500e-3, 1200.0, {40e-12, 1e-9}, {4.7e3, 470e3}, 400, 300, 20000.0});
+  const std::vector<LoadMapContour> contours = LoadMapContours(map);
+  LoadMapMarks marks;
+  for (const double c : {100e-12, 147e-12, 200e-12, 250e-12, 320e-12, 430e-12})
+    marks.stage.push_back({c, 47e3});
+  marks.best = LoadMapLoad{147e-12, 47e3};
+  marks.current = LoadMapLoad{200e-12, 47e3};
+  const QFont font = LabelFont();
+  int grow = 0;
+  for (auto _ : state) {
+    QImage image(700 + grow, 520 + grow, QImage::Format_RGB32);
+    grow = (grow + 1) % 8;
+    RasterPlotCanvas canvas(image, font);
+    PaintLoadMap(map, contours, marks, canvas);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_RepaintLoadMap)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Report.h"
+#include "loads/StageSettings.h"
 
 #include <cstdio>
 #include <optional>
@@ -34,6 +35,13 @@ struct SettingsArgs {
   std::optional<std::string> bandEdge, targetF, targetQ;
 };
 
+// The load map's own inputs as typed; the stage's come as for settings.
+struct MapArgs {
+  std::optional<std::string> cRange, rRange, points;
+  std::optional<std::string> file;  // the SVG picture to write
+  bool report = true;               // the grid on standard output
+};
+
 struct PlotArgs {
   std::string file;
 };
@@ -46,6 +54,10 @@ struct Output {
 
 class CliView;
 
+// Writes `bytes` to `path` whole or not at all. Returns why it failed, or an
+// empty text.
+std::string WriteWhole(const std::string& path, const std::string& bytes);
+
 // Fills L, RS, C and RL from the arguments (the window's start-up texts for
 // those not given) and runs Calculate, as a person typing and pressing it.
 void CalculateFromArguments(CliView& view, const NetworkArgs& args);
@@ -56,5 +68,14 @@ int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output
 int RunResponseCommand(const ResponseArgs& args, const NetworkArgs& network, const Output& output);
 // The ranking of the stage's settings for the cartridge of --L and --RS.
 int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, const Output& output);
+// The finder's inputs from the settings command's arguments (the finder's
+// first inputs for those not given); L and RS are checked.
+StageSettingsInput StageSettingsFromArguments(const SettingsArgs& args, const NetworkArgs& network);
+// The option that gives a finder's input, or null.
+const char* OptionOf(StageInput input);
+// The load map around --C and --RL for the cartridge and stage as in settings:
+// an SVG picture (-o) and, unless only the picture was asked for, the grid.
+int RunMapCommand(const MapArgs& args, const SettingsArgs& stage, const NetworkArgs& network,
+                  const Output& output);
 // The window's plot of the network as an SVG file; nothing on standard output.
 int RunPlotCommand(const PlotArgs& args, const NetworkArgs& network, const Output& output);

@@ -17,6 +17,8 @@ namespace {
 constexpr int kPlotWidth = 352;
 constexpr int kPlotHeight = 325;
 
+}  // namespace
+
 // Writes `bytes` whole or not at all: into a temporary file beside `path`,
 // renamed over it once complete. Returns why it failed, or an empty text.
 std::string WriteWhole(const std::string& path, const std::string& bytes) {
@@ -44,8 +46,6 @@ std::string WriteWhole(const std::string& path, const std::string& bytes) {
   }
   return {};
 }
-
-}  // namespace
 
 int RunPlotCommand(const PlotArgs& args, const NetworkArgs& network, const Output& output) {
   if (args.file.empty()) throw UsageError("-o needs a file name");

@@ -6,9 +6,6 @@
 
 #include <string>
 
-namespace {
-
-// The finder's inputs by the options that give them, for its messages.
 const char* OptionOf(StageInput input) {
   switch (input) {
     case StageInput::L:
@@ -37,13 +34,15 @@ const char* OptionOf(StageInput input) {
   return nullptr;
 }
 
+namespace {
+
 std::string Bytes(const std::optional<std::string>& argument, const char* fallback) {
   return ArgumentToFieldBytes(argument ? *argument : std::string(fallback));
 }
 
 }  // namespace
 
-int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, const Output& output) {
+StageSettingsInput StageSettingsFromArguments(const SettingsArgs& args, const NetworkArgs& network) {
   const std::string L = network.L ? *network.L : kDefaultL;
   const std::string RS = network.RS ? *network.RS : kDefaultRS;
   CheckValue("--L", L, true);
@@ -66,8 +65,11 @@ int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, con
     in.targetF = Bytes(args.targetF, "");
     in.targetQ = Bytes(args.targetQ, "");
   }
+  return in;
+}
 
-  const StageSettingsResult result = FindStageSettings(in);
+int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, const Output& output) {
+  const StageSettingsResult result = FindStageSettings(StageSettingsFromArguments(args, network));
   if (!result.error.empty()) {
     const char* option = OptionOf(result.input);
     throw UsageError(option ? result.error + " (" + option + ")" : result.error);

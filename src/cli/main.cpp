@@ -40,6 +40,18 @@ void AddNetwork(CLI::App* app, NetworkArgs& network) {
   AddValue(app, "--RL", network.RL, "Load resistance (default 47k)");
 }
 
+// The stage's inputs as the settings command takes them, for the load map.
+void AddStageOptions(CLI::App* app, SettingsArgs& settings) {
+  AddValue(app, "--cable", settings.cable, "Tone-arm cable capacitance (default 100p)");
+  AddValue(app, "--c-base", settings.cBase, "Stage capacitance always present (default none)");
+  AddValue(app, "--c-values", settings.cValues, "Stage capacitances, separated by spaces or commas");
+  app->add_flag("--c-switches", settings.cSwitches, "The capacitances are switches that add up");
+  AddValue(app, "--r-base", settings.rBase, "Stage resistance always present (default 47k)");
+  AddValue(app, "--r-values", settings.rValues, "Stage resistances, separated by spaces or commas");
+  app->add_flag("--r-switches", settings.rSwitches, "The resistances are switches that go in parallel");
+  AddValue(app, "--band-edge", settings.bandEdge, "Flatness from 20 Hz up to this (default 20k)");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,6 +140,20 @@ int main(int argc, char** argv) {
   targetQ->needs(targetF);
   AddFormat(settingsCmd, output.format);
 
+  SettingsArgs mapStage;
+  MapArgs map;
+  CLI::App* mapCmd = app.add_subcommand(
+      "map",
+      "Where in C total and RL the cartridge is flat, with the stage's settings, as the window's Load Map");
+  AddNetwork(mapCmd, network);
+  AddStageOptions(mapCmd, mapStage);
+  AddValue(mapCmd, "--c-range", map.cRange, "C total from and to, as \"20p,500p\" (default C/5 to 5C)");
+  AddValue(mapCmd, "--r-range", map.rRange, "RL from and to, as \"4.7k,470k\" (default RL/10 to 10RL)");
+  AddValue(mapCmd, "--points", map.points,
+           "Nodes per axis, 10 to 2000: 200, or 400x300 for C and RL (default 200x150)");
+  AddValue(mapCmd, "-o,--output", map.file, "The SVG picture to write");
+  AddFormat(mapCmd, output.format);
+
   PlotArgs plot;
   CLI::App* plotCmd =
       app.add_subcommand("plot", "The window's plot of the network as in calc, as an SVG file");
@@ -155,6 +181,9 @@ int main(int argc, char** argv) {
       status = RunResponseCommand(response, network, output);
     } else if (*settingsCmd) {
       status = RunSettingsCommand(settings, network, output);
+    } else if (*mapCmd) {
+      map.report = !map.file || mapCmd->count("--format") > 0;
+      status = RunMapCommand(map, mapStage, network, output);
     } else if (*plotCmd) {
       status = RunPlotCommand(plot, network, output);
     }

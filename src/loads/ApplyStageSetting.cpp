@@ -8,7 +8,11 @@ void ApplyStageSetting(CommandView& view, const StageSettingRow& row, const std:
                        const std::string& RS) {
   if (view.GetFieldText(Field::L, kMaxFieldText) != L) view.SetFieldText(Field::L, L);
   if (view.GetFieldText(Field::RS, kMaxFieldText) != RS) view.SetFieldText(Field::RS, RS);
-  view.SetFieldText(Field::C, FormatEngValue(row.C, 6));
-  view.SetFieldText(Field::RL, FormatEngValue(row.RL, 6));
+  ApplyLoad(view, row.C, row.RL);
+}
+
+void ApplyLoad(CommandView& view, double C, double RL) {
+  view.SetFieldText(Field::C, FormatEngValue(C, 6));
+  view.SetFieldText(Field::RL, FormatEngValue(RL, 6));
   RunCalculate(view);
 }

@@ -12,3 +12,6 @@ class CommandView;
 // the window shows the row's own F and Q and its curve as current.
 void ApplyStageSetting(CommandView& view, const StageSettingRow& row, const std::string& L,
                        const std::string& RS);
+
+// C total and RL written into the window with six digits, then Calculate.
+void ApplyLoad(CommandView& view, double C, double RL);

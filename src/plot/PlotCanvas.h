@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-// A colour as 0x00BBGGRR. The plot uses only black, white and greys.
+// A colour as 0x00BBGGRR. The response plot uses black, white and greys; extra
+// curves and the load map use other colours too.
 using PlotColour = std::uint32_t;
 
 // A rectangle in pixels; right and bottom lie one past the last pixel.
@@ -58,4 +59,10 @@ class PlotCanvas {
   // 8-bit text (0xB5 is the micro sign) with the top-left corner of its cell at
   // (x, y); the cell is filled white before the glyphs are drawn.
   virtual void TextOut(int x, int y, std::string_view text) = 0;
+
+  // A picture of `columns` x `rows` cells of one colour each (row by row, the
+  // top row first) stretched over `rect`: cell (i, j) covers the pixels from
+  // left + i * width / columns up to left + (i + 1) * width / columns, and the
+  // same downward. This one fills a rectangle per run of equal cells in a row.
+  virtual void DrawCells(const PlotRect& rect, int columns, int rows, const PlotColour* cells);
 };

@@ -5,6 +5,7 @@
 #include "engnum/NumberText.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -24,15 +25,36 @@ std::string FrequencyText(double hertz) { return FormatEngValue(hertz, 4) + "Hz"
 
 std::string SignedLevelText(double db) { return Signed(db, 2); }
 
-std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y) {
+std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y,
+                            const std::vector<PlotExtraCurve>& extras) {
   if (!ResponsePlotFrameUsable(view)) return {};
   const PlotFrame frame = ResponsePlotFrame(view, client, 1.0);
   const double f = frame.FrequencyAt(x);
   std::string text = FrequencyText(f) + "  ";
-  const auto level = LevelDb(f, view.m_dF, view.m_dQ);
-  const auto phase = PhaseDeg(f, view.m_dF, view.m_dQ);
+  // The view's own curve unless an extra one runs nearer to the pointer.
+  double F = view.m_dF;
+  double Q = view.m_dQ;
+  const std::string* name = nullptr;
+  const auto distance = [&](double curveF, double curveQ) {
+    const auto level = LevelDb(f, curveF, curveQ);
+    if (!level || !std::isfinite(*level)) return std::numeric_limits<double>::infinity();
+    return std::fabs(static_cast<double>(frame.RowOf(*level)) - y);
+  };
+  double nearest = distance(F, Q);
+  for (std::size_t i = 0; i < extras.size() && i < kMaxExtraCurves; ++i) {
+    const double d = distance(extras[i].F, extras[i].Q);
+    if (d < nearest) {
+      nearest = d;
+      F = extras[i].F;
+      Q = extras[i].Q;
+      name = &extras[i].name;
+    }
+  }
+  const auto level = LevelDb(f, F, Q);
+  const auto phase = PhaseDeg(f, F, Q);
   if (level && phase && std::isfinite(*level)) {
-    return text + SignedLevelText(*level) + " dB  " + Signed(*phase, 1) + "\xB0";
+    text += SignedLevelText(*level) + " dB  " + Signed(*phase, 1) + "\xB0";
+    return name ? text + "  " + *name : text;
   }
   return text + SignedLevelText(frame.LevelAt(y)) + " dB";
 }

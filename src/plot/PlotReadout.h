@@ -4,6 +4,7 @@
 #include "plot/ResponsePlotPaint.h"
 
 #include <string>
+#include <vector>
 
 // What the plot says in words, from the same frame and figures it draws. Texts
 // are 8-bit and locale-free: 0xB5 is the micro sign, 0xB0 the degree sign.
@@ -12,7 +13,10 @@
 // `client`: the frequency there and, when a curve is shown, the curve's level
 // and phase there ("15.66kHz  +3.15 dB  -66.1\xB0"), else the level at the
 // pointer ("15.66kHz  -2.34 dB"). Empty when the frame cannot be laid out.
-std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y);
+// With extra curves over the plot, the figures are those of the curve whose
+// row at x lies nearest to y, followed by its name when it is an extra one.
+std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y,
+                            const std::vector<PlotExtraCurve>& extras = {});
 
 // The curve's key figures in one line, "Peak +3.15 dB at 15.66kHz; -3 dB at
 // 25.79kHz; 20kHz: +1.61 dB" ("No peak; ..." without one), or "No curve".

@@ -178,6 +178,36 @@ void RasterPlotCanvas::TextOut(int x, int y, std::string_view text) {
   painter.drawText(x, y + m_metrics.ascent(), string);
 }
 
+void RasterPlotCanvas::DrawCells(const PlotRect& rect, int columns, int rows, const PlotColour* cells) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (columns <= 0 || rows <= 0 || width <= 0 || height <= 0) return;
+  const int left = std::max(rect.left, 0);
+  const int right = std::min(rect.right, m_image.width());
+  const int top = std::max(rect.top, 0);
+  const int bottom = std::min(rect.bottom, m_image.height());
+  if (left >= right || top >= bottom) return;
+  // The cell of each column once; the cell of pixel p is the i with
+  // edge(i) <= p < edge(i + 1), as the base class fills them.
+  std::vector<int> cellOf(static_cast<std::size_t>(right - left));
+  for (int x = left; x < right; ++x) {
+    cellOf[x - left] = static_cast<int>(((std::int64_t{x - rect.left} + 1) * columns - 1) / width);
+  }
+  std::vector<QRgb> line(cellOf.size());
+  uchar* bits = m_image.bits();
+  const qsizetype stride = m_image.bytesPerLine();
+  int lastRow = -1;
+  for (int y = top; y < bottom; ++y) {
+    const int row = static_cast<int>(((std::int64_t{y - rect.top} + 1) * rows - 1) / height);
+    if (row != lastRow) {
+      const PlotColour* source = cells + static_cast<std::size_t>(row) * columns;
+      for (std::size_t i = 0; i < line.size(); ++i) line[i] = ToQRgb(source[cellOf[i]]);
+      lastRow = row;
+    }
+    std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + left, line.data(), line.size() * sizeof(QRgb));
+  }
+}
+
 // The cell and glyphs in logical units, which the painter maps onto the image's
 // device pixels; the cell is rounded out to whole device pixels.
 void RasterPlotCanvas::DrawTextScaled(int x, int y, const QString& string) {

@@ -33,6 +33,7 @@ class RasterPlotCanvas : public PlotCanvas {
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void TextOut(int x, int y, std::string_view text) override;
+  void DrawCells(const PlotRect& rect, int columns, int rows, const PlotColour* cells) override;
 
  private:
   struct Object {

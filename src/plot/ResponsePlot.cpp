@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 CResponsePlot::CResponsePlot(QWidget* parent)
     : QWidget(parent),
@@ -37,6 +38,11 @@ void CResponsePlot::UpdateDescription() {
   if (text != accessibleDescription()) setAccessibleDescription(text);
 }
 
+void CResponsePlot::SetExtraCurves(std::vector<PlotExtraCurve> extras) {
+  m_extraCurves = std::move(extras);
+  update();
+}
+
 QImage CResponsePlot::Render(double pixelRatio) const {
   QImage image;
   if (pixelRatio == 1.0) {
@@ -50,7 +56,7 @@ QImage CResponsePlot::Render(double pixelRatio) const {
   image.setDotsPerMeterX(static_cast<int>(std::lround(logicalDpiX() / 0.0254)));
   image.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() / 0.0254)));
   RasterPlotCanvas canvas(image, font());
-  PaintResponsePlot(View(), canvas);
+  PaintResponsePlot(View(), canvas, m_extraCurves);
   return image;
 }
 
@@ -61,7 +67,8 @@ void CResponsePlot::paintEvent(QPaintEvent*) {
 }
 
 QString CResponsePlot::ReadoutAt(QPoint pos) const {
-  return QString::fromLatin1(PlotReadoutText(View(), {0, 0, width(), height()}, pos.x(), pos.y()));
+  return QString::fromLatin1(
+      PlotReadoutText(View(), {0, 0, width(), height()}, pos.x(), pos.y(), m_extraCurves));
 }
 
 void CResponsePlot::mouseMoveEvent(QMouseEvent* event) {

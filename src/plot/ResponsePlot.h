@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 // The response plot control: grid, axis labels and the magnitude curve of the
 // loaded cartridge. Commands write m_bShowCurve, m_dF and m_dQ and call
 // update() (or CurveChanged()); every paint draws the whole picture afresh
@@ -24,6 +26,10 @@ class CResponsePlot : public QWidget {
 
   // After the fields changed: the description follows them and a repaint is due.
   void CurveChanged();
+
+  // Curves drawn over the plot's own, with a legend; none by default.
+  void SetExtraCurves(std::vector<PlotExtraCurve> extras);
+  const std::vector<PlotExtraCurve>& ExtraCurves() const { return m_extraCurves; }
 
   // The whole picture as painted at `pixelRatio` device pixels per pixel.
   QImage Render(double pixelRatio) const;
@@ -47,4 +53,6 @@ class CResponsePlot : public QWidget {
 
  private:
   void UpdateDescription();
+
+  std::vector<PlotExtraCurve> m_extraCurves;
 };

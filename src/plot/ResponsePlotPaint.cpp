@@ -1,9 +1,11 @@
 #include "plot/ResponsePlotPaint.h"
 
 #include "circuit/Circuit.h"
+#include "circuit/ResponseFigures.h"
 #include "engnum/EngValue.h"
 #include "plot/PlotFrame.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -119,7 +121,51 @@ void DrawCurve(PlotCanvas& canvas, const PlotFrame& frame, double F, double Q) {
   }
 }
 
+// Each extra curve in its own pen, mixed as the grid is, so that crossings
+// with the grid and with each other stay visible.
+void DrawExtraCurves(PlotCanvas& canvas, const PlotFrame& frame, const std::vector<PlotExtraCurve>& extras) {
+  const std::size_t count = std::min(extras.size(), kMaxExtraCurves);
+  for (std::size_t i = 0; i < count; ++i) {
+    const PlotExtraCurve& extra = extras[i];
+    if (!IsValidCurve(extra.F, extra.Q)) continue;
+    const PlotObject pen = canvas.CreatePen(extra.colour);
+    const PlotObject previous = canvas.SelectPen(pen);
+    DrawCurve(canvas, frame, extra.F, extra.Q);
+    canvas.SelectPen(previous);
+    canvas.DeleteObject(pen);
+  }
+}
+
+// A short stroke of each curve's colour and its name, one line each, in the
+// lower left, where the curve of a cartridge seldom runs and no label stands.
+// Drawn with the labels, before any line, so that the curves run over it.
+void DrawLegend(PlotCanvas& canvas, const PlotFrame& frame, const std::vector<PlotExtraCurve>& extras,
+                double ratio) {
+  const std::size_t count = std::min(extras.size(), kMaxExtraCurves);
+  const int line = DevicePixels(12, ratio);
+  const int stroke = DevicePixels(16, ratio);
+  const int x = frame.client.left + DevicePixels(48, ratio);
+  int y = frame.cy + DevicePixels(24, ratio);
+  for (std::size_t i = 0; i < count; ++i, y += line) {
+    const PlotObject pen = canvas.CreatePen(extras[i].colour);
+    const PlotObject previous = canvas.SelectPen(pen);
+    for (int w = 0; w < DevicePixels(2, ratio); ++w) {
+      canvas.MoveTo(x, y + line / 2 + w);
+      ClippedLineTo(canvas, x + stroke, y + line / 2 + w);
+    }
+    canvas.SelectPen(previous);
+    canvas.DeleteObject(pen);
+    ClippedTextOut(canvas, x + stroke + DevicePixels(4, ratio), y, extras[i].name);
+  }
+}
+
 }  // namespace
+
+PlotColour ExtraCurveColour(std::size_t index) {
+  // Blue, vermilion, bluish green, reddish purple, orange; as 0x00BBGGRR.
+  static constexpr PlotColour kColours[kMaxExtraCurves] = {0xB27200, 0x005ED5, 0x739E00, 0xA779CC, 0x009FE6};
+  return kColours[index % kMaxExtraCurves];
+}
 
 bool ResponsePlotFrameUsable(const ResponsePlotView& view) {
   return view.m_nScale > 0 && std::isfinite(view.m_dCenterFreq) && view.m_dCenterFreq > 0 &&
@@ -147,7 +193,8 @@ void ClippedTextOut(PlotCanvas& canvas, int x, int y, std::string_view text) {
   if (Inside(canvas.GetClientRect(), x, y)) canvas.TextOut(x, y, text);
 }
 
-void PaintResponsePlot(const ResponsePlotView& view, PlotCanvas& canvas) {
+void PaintResponsePlot(const ResponsePlotView& view, PlotCanvas& canvas,
+                       const std::vector<PlotExtraCurve>& extras) {
   const PlotObject whiteBrush = canvas.CreateSolidBrush(kPlotWhite);
 
   // The canvas is one unit per pixel already; no mapping to set up.
@@ -171,8 +218,10 @@ void PaintResponsePlot(const ResponsePlotView& view, PlotCanvas& canvas) {
     const int firstLevel = FirstLevel(frame);
     DrawFrequencyLabels(canvas, frame, firstDecade, ratio);
     DrawLevelLabels(canvas, frame, firstLevel, ratio);
+    DrawLegend(canvas, frame, extras, ratio);
     DrawVerticalGrid(canvas, frame, firstDecade, minorPen, majorPen);
     DrawHorizontalGrid(canvas, frame, firstLevel, minorPen, majorPen);
+    DrawExtraCurves(canvas, frame, extras);
     if (HasResponseCurve(view)) {
       // A stale curve keeps the minor-grid pen selected: light grey, not hidden.
       if (view.m_bShowCurve != 0) canvas.SelectPen(curvePen);

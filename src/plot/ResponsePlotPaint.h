@@ -3,7 +3,10 @@
 #include "plot/PlotCanvas.h"
 #include "plot/PlotFrame.h"
 
+#include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The six view fields of the response plot control, as one paint reads them.
 struct ResponsePlotView {
@@ -27,6 +30,23 @@ inline constexpr PlotColour kMinorGridColour = 0xE0E0E0;
 inline constexpr PlotColour kMajorGridColour = 0xC0C0C0;
 inline constexpr PlotColour kLabelColour = 0x000000;
 
+// A curve drawn over the plot besides its own, for comparing settings: its
+// resonant frequency and quality factor, its colour, and its name in the
+// legend (8-bit text, 0xB5 the micro sign).
+struct PlotExtraCurve {
+  double F;
+  double Q;
+  PlotColour colour;
+  std::string name;
+};
+
+inline constexpr std::size_t kMaxExtraCurves = 5;
+
+// The colour of the extra curve `index` (modulo kMaxExtraCurves): Okabe and
+// Ito's colours that readers with any common colour blindness tell apart,
+// without their yellow, which is too light on white.
+PlotColour ExtraCurveColour(std::size_t index);
+
 // True when the view holds a curve to draw: F and Q are finite and positive.
 // Before the first computation they hold no such value and no curve is drawn.
 bool HasResponseCurve(const ResponsePlotView& view);
@@ -40,8 +60,11 @@ bool ResponsePlotFrameUsable(const ResponsePlotView& view);
 PlotFrame ResponsePlotFrame(const ResponsePlotView& view, const PlotRect& client, double pixelRatio);
 
 // Draws the whole picture into the canvas's client area: white ground,
-// frequency and level labels, the grid, and the magnitude curve.
-void PaintResponsePlot(const ResponsePlotView& view, PlotCanvas& canvas);
+// frequency and level labels, the grid, and the magnitude curve. Extra curves
+// (at most kMaxExtraCurves are drawn) go under the view's own curve, which
+// stays on top, with a legend naming them; without any, nothing else changes.
+void PaintResponsePlot(const ResponsePlotView& view, PlotCanvas& canvas,
+                       const std::vector<PlotExtraCurve>& extras = {});
 
 // A line to (x, y) when that point lies inside the client rectangle, bounds
 // included; otherwise only a move there.

@@ -182,9 +182,10 @@ std::string SvgPlotCanvas::Finish() {
   return std::move(m_out);
 }
 
-std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, const SvgTextStyle& style) {
+std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, const SvgTextStyle& style,
+                          const std::vector<PlotExtraCurve>& extras) {
   SvgPlotCanvas canvas(width, height, style);
-  PaintResponsePlot(view, canvas);
+  PaintResponsePlot(view, canvas, extras);
   return canvas.Finish();
 }
 

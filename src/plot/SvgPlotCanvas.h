@@ -67,8 +67,8 @@ class SvgPlotCanvas : public PlotCanvas {
 };
 
 // One whole paint of `view` as an SVG document of `width` x `height` pixels.
-std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height,
-                          const SvgTextStyle& style = {});
+std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, const SvgTextStyle& style = {},
+                          const std::vector<PlotExtraCurve>& extras = {});
 
 // The same for a curve of resonant frequency F and quality factor Q, black
 // when `showCurve` and grey otherwise, on the window's frame and scale.

@@ -1,10 +1,12 @@
 #include "FindStageSettingsDlg.h"
 
 #include "FieldText.h"
+#include "LoadMapDlg.h"
 #include "StageSettingsStore.h"
 #include "circuit/CommandView.h"
 #include "loads/ApplyStageSetting.h"
 #include "loads/ValueList.h"
+#include "plot/ResponsePlot.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,6 +42,13 @@ bool IsUsable(const std::string& field) {
   return ReadEntry(Trimmed(field), value) && value > 0.0;
 }
 
+// Legend names are 8-bit: the parallel sign becomes "||".
+std::string LegendName(const std::string& utf8) {
+  QString text = Text(utf8);
+  text.replace(QChar(0x2225), QStringLiteral("||"));
+  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
+}
+
 }  // namespace
 
 CFindStageSettingsDlg::CFindStageSettingsDlg(CommandView& window, QWidget* parent)
@@ -58,6 +67,11 @@ CFindStageSettingsDlg::CFindStageSettingsDlg(CommandView& window, QWidget* paren
   connect(&m_apply, &QPushButton::clicked, this, &CFindStageSettingsDlg::OnApply);
   connect(&m_close, &QPushButton::clicked, this, &CFindStageSettingsDlg::reject);
   connect(&m_table, &QTableView::doubleClicked, this, &CFindStageSettingsDlg::OnApply);
+  connect(m_table.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &CFindStageSettingsDlg::UpdateOverlay);
+  connect(&m_loadMap, &QPushButton::clicked, this, [this] {
+    if (parentWidget()) ShowLoadMap(*parentWidget(), m_window, Inputs());
+  });
   for (const QKeyCombination key : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter)}) {
     auto* shortcut = new QShortcut(QKeySequence(key), &m_table, nullptr, nullptr, Qt::WidgetShortcut);
     connect(shortcut, &QShortcut::activated, this, &CFindStageSettingsDlg::OnApply);
@@ -116,7 +130,8 @@ void CFindStageSettingsDlg::BuildLayout() {
 
   m_table.setModel(&m_model);
   m_table.setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_table.setSelectionMode(QAbstractItemView::SingleSelection);
+  // Several rows at once: their curves are compared over the window's plot.
+  m_table.setSelectionMode(QAbstractItemView::ExtendedSelection);
   m_table.setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_table.setTabKeyNavigation(false);
   m_table.verticalHeader()->hide();
@@ -128,7 +143,9 @@ void CFindStageSettingsDlg::BuildLayout() {
 
   m_apply.setText(QStringLiteral("&Apply"));
   m_close.setText(QStringLiteral("Close"));
+  m_loadMap.setText(QStringLiteral("Load &Map"));
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(&m_loadMap);
   buttons->addStretch(1);
   buttons->addWidget(&m_apply);
   buttons->addWidget(&m_close);
@@ -161,6 +178,7 @@ void CFindStageSettingsDlg::BuildLayout() {
       {&m_table, "Settings, best first"},
       {&m_apply, "Apply"},
       {&m_close, "Close"},
+      {&m_loadMap, "Load Map"},
   };
   QWidget* previous = nullptr;
   for (const auto& [widget, name] : names) {
@@ -248,6 +266,8 @@ void CFindStageSettingsDlg::Recompute() {
   m_table.setColumnHidden(StageSettingsModel::Distance, in.rankBy != RankBy::Target);
   if (m_model.rowCount() > 0) m_table.selectRow(0);
   m_apply.setEnabled(m_model.rowCount() > 0);
+  // Rows that went away with a fault take their curves with them.
+  UpdateOverlay();
 }
 
 QLineEdit* CFindStageSettingsDlg::EditFor(StageInput input) {
@@ -302,10 +322,40 @@ void CFindStageSettingsDlg::OnApply() {
   const StageSettingsInput in = Inputs();
   ApplyStageSetting(m_window, *row, in.L.substr(0, kMaxFieldText - 1), in.RS.substr(0, kMaxFieldText - 1));
   SaveStageSettings(in);
+  UpdateOverlay();
+}
+
+void CFindStageSettingsDlg::UpdateOverlay() {
+  auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr;
+  if (!plot) return;
+  std::vector<PlotExtraCurve> extras;
+  if (isVisible() && m_model.Result().error.empty()) {
+    QModelIndexList selected = m_table.selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& index : selected) {
+      const StageSettingRow* row = m_model.RowAt(index.row());
+      if (!row || extras.size() == kMaxExtraCurves) continue;
+      // The applied setting is the plot's own curve, black and on top.
+      if (plot->m_bShowCurve != 0 && row->F == plot->m_dF && row->Q == plot->m_dQ) continue;
+      extras.push_back({row->F, row->Q, ExtraCurveColour(extras.size()),
+                        LegendName(SettingWords(m_model.Result(), *row))});
+    }
+  }
+  if (extras.empty() && plot->ExtraCurves().empty()) return;
+  plot->SetExtraCurves(std::move(extras));
+}
+
+void CFindStageSettingsDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  UpdateOverlay();
 }
 
 void CFindStageSettingsDlg::hideEvent(QHideEvent* event) {
   SaveStageSettings(Inputs());
+  // Closing takes the compared curves off the plot.
+  if (auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr)
+    plot->SetExtraCurves({});
   QDialog::hideEvent(event);
 }
 

@@ -36,6 +36,10 @@ class CFindStageSettingsDlg : public QDialog {
   // Puts the current row into the main window and runs Calculate there.
   void OnApply();
 
+  // The selected rows' curves over the window's plot (at most
+  // kMaxExtraCurves), less the one the plot shows as its own.
+  void UpdateOverlay();
+
   const StageSettingsModel& Model() const { return m_model; }
   // True when `edit` is marked as the input at fault.
   static bool IsMarked(const QLineEdit& edit);
@@ -59,8 +63,10 @@ class CFindStageSettingsDlg : public QDialog {
   QTableView m_table;
   QPushButton m_apply;
   QPushButton m_close;
+  QPushButton m_loadMap;
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:

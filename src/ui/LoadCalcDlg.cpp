@@ -5,6 +5,7 @@
 #include "FieldText.h"
 #include "FindStageSettingsDlg.h"
 #include "HelpPage.h"
+#include "LoadMapDlg.h"
 #include "MessageBoxes.h"
 #include "NameList.h"
 #include "PlotExport.h"
@@ -259,6 +260,7 @@ void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
   }
   menu.addAction(&m_editPresetFileAction);
   menu.addAction(&m_findStageSettings);
+  menu.addAction(QStringLiteral("Load Map\u2026"), this, [this] { ShowLoadMapFromWindow(*this, *this); });
   menu.exec(event->globalPos());
 }
 

@@ -32,18 +32,24 @@ void CopyPlotData(const CResponsePlot& plot) {
   QGuiApplication::clipboard()->setText(QString::fromLatin1(tsv));
 }
 
-QByteArray PlotSvg(const CResponsePlot& plot) {
-  const QFont font = plot.font();
-  const QFontMetricsF metrics(font, &plot);
+SvgTextStyle SvgStyleOf(const QWidget& widget) {
+  const QFont font = widget.font();
+  const QFontMetricsF metrics(font, &widget);
   SvgTextStyle style;
   style.family = QFontInfo(font).family().toLatin1().toStdString();
-  style.pixelSize = font.pointSizeF() > 0 ? font.pointSizeF() * plot.logicalDpiY() / 72.0 : font.pixelSize();
+  style.pixelSize =
+      font.pointSizeF() > 0 ? font.pointSizeF() * widget.logicalDpiY() / 72.0 : font.pixelSize();
   style.ascent = metrics.ascent();
   style.height = metrics.height();
   style.advance = [metrics](std::string_view text) {
     return metrics.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
   };
-  const std::string svg = RenderPlotSvg(plot.View(), plot.width(), plot.height(), style);
+  return style;
+}
+
+QByteArray PlotSvg(const CResponsePlot& plot) {
+  const std::string svg =
+      RenderPlotSvg(plot.View(), plot.width(), plot.height(), SvgStyleOf(plot), plot.ExtraCurves());
   return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 
@@ -58,6 +64,10 @@ QString SavePlotImage(const CResponsePlot& plot, const QString& path) {
       return QStringLiteral("The image could not be encoded.");
   }
   // Encoded first, so that a failure to encode touches no file at all.
+  return WriteFileWhole(path, bytes);
+}
+
+QString WriteFileWhole(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   if (file.write(bytes) != bytes.size()) {

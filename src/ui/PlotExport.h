@@ -1,5 +1,8 @@
 #pragma once
 
+#include "plot/SvgPlotCanvas.h"
+
+#include <QByteArray>
 #include <QString>
 
 class CResponsePlot;
@@ -29,3 +32,10 @@ QString SavePlotImage(const CResponsePlot& plot, const QString& path);
 
 // The SVG document of the plot, its labels in the plot's font.
 QByteArray PlotSvg(const CResponsePlot& plot);
+
+// Labels of an SVG picture set in `widget`'s font, measured as on screen.
+SvgTextStyle SvgStyleOf(const QWidget& widget);
+
+// Writes `bytes` to `path` whole or not at all (a temporary file renamed into
+// place). Returns why it failed, or a null string.
+QString WriteFileWhole(const QString& path, const QByteArray& bytes);

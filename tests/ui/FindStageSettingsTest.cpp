@@ -1,10 +1,13 @@
 #include "MainWindowFixture.h"
 #include "ui/FindStageSettingsDlg.h"
+#include "ui/LoadMapDlg.h"
 #include "ui/ResourceIds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -214,6 +217,89 @@ TEST_F(FindStageSettingsTest, KeyboardReachesEveryControlAndEscapeClosesOnlyTheF
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_TRUE(WaitFor([&] { return !finder.isVisible(); }));
   EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(FindStageSettingsTest, SelectedRowsAreCurvesOverThePlotUntilTheFinderCloses) {
+  Click(IDC_CALCULATE);
+  const QImage before = dlg->m_plot.Render(1.0);
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  QItemSelectionModel& selection = *finder.m_table.selectionModel();
+  const auto selectRows = [&](std::initializer_list<int> rows) {
+    selection.clearSelection();
+    for (const int row : rows)
+      selection.select(finder.Model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  };
+  selectRows({0, 2, 4});
+  const std::vector<PlotExtraCurve>& extras = dlg->m_plot.ExtraCurves();
+  ASSERT_EQ(extras.size(), 3u);
+  EXPECT_EQ(extras[1].name, "100p, 47k");
+  EXPECT_EQ(extras[1].F, finder.Model().RowAt(2)->F);
+  EXPECT_NE(extras[0].colour, extras[1].colour);
+  EXPECT_NE(dlg->m_plot.Render(1.0), before);
+  // No more than five, in the table's order.
+  selectRows({5, 4, 3, 2, 1, 0});
+  ASSERT_EQ(dlg->m_plot.ExtraCurves().size(), kMaxExtraCurves);
+  EXPECT_EQ(dlg->m_plot.ExtraCurves()[0].F, finder.Model().RowAt(0)->F);
+  // Rows that an unreadable entry takes away leave no curve behind.
+  finder.m_editCList.setText(QStringLiteral("0 47x"));
+  EXPECT_TRUE(dlg->m_plot.ExtraCurves().empty());
+  finder.m_editCList.setText(QStringLiteral("0 47p 100p 150p 220p 330p"));
+
+  QTest::keyClick(&finder.m_table, Qt::Key_Escape);
+  EXPECT_TRUE(WaitFor([&] { return !finder.isVisible(); }));
+  EXPECT_TRUE(dlg->m_plot.ExtraCurves().empty());
+  EXPECT_EQ(dlg->m_plot.Render(1.0), before);
+}
+
+TEST_F(FindStageSettingsTest, TheAppliedSettingIsTheBlackCurveAlone) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  finder.m_table.setCurrentIndex(finder.Model().index(1, 0));
+  finder.m_table.selectAll();
+  finder.OnApply();
+  EXPECT_EQ(dlg->m_plot.m_dF, finder.Model().RowAt(1)->F);
+  const std::vector<PlotExtraCurve>& extras = dlg->m_plot.ExtraCurves();
+  ASSERT_EQ(extras.size(), kMaxExtraCurves);
+  for (const PlotExtraCurve& extra : extras) EXPECT_NE(extra.F, dlg->m_plot.m_dF) << extra.name;
+}
+
+// The map opens with the finder's stage; a double-click on it is a load
+// written as a solver writes it, and Calculate.
+TEST_F(FindStageSettingsTest, LoadMapShowsTheStageAndWritesTheLoadChosen) {
+  CFindStageSettingsDlg& finder = OpenWithChoices();
+  QTest::mouseClick(&finder.m_loadMap, Qt::LeftButton);
+  auto* map = dlg->findChild<CLoadMapDlg*>();
+  ASSERT_NE(map, nullptr);
+  EXPECT_TRUE(WaitFor([map] { return map->isVisible(); }));
+  EXPECT_EQ(map->m_editCRange.text(), QStringLiteral("200p, 5n"));  // around the window's 1n
+  ASSERT_TRUE(map->m_map.Map());
+  EXPECT_EQ(map->m_map.Map()->C.size(), static_cast<std::size_t>(CLoadMapDlg::kColumns));
+
+  const QPoint middle = map->m_map.rect().center();
+  const QString readout = map->m_map.ReadoutAt(middle);
+  ASSERT_TRUE(readout.startsWith(QStringLiteral("C "))) << readout.toStdString();
+  QTest::mouseDClick(&map->m_map, Qt::LeftButton, {}, middle);
+  // "C 1.00079n  RL 31.6503k  F ..."
+  EXPECT_EQ(QStringLiteral("C ") + dlg->m_editC.text() + QStringLiteral("  RL ") + dlg->m_editRL.text(),
+            readout.section(QStringLiteral("  F "), 0, 0));
+  EXPECT_FALSE(dlg->m_editF.text().isEmpty());
+  EXPECT_EQ(dlg->m_plot.m_bShowCurve, 1);
+
+  // Saved through the same canvases as the plot.
+  QTemporaryDir folder;
+  for (const char* name : {"map.svg", "map.png"}) {
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    ASSERT_TRUE(SaveLoadMapImage(map->m_map, path).isNull());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray head = file.read(8);
+    EXPECT_TRUE(head.startsWith("<?xml") || head.startsWith("\x89PNG")) << name;
+  }
+
+  // A range that cannot be mapped is named, and nothing is drawn.
+  map->m_editCRange.setText(QStringLiteral("5n, 200p"));
+  EXPECT_EQ(map->m_problem.text(), QStringLiteral("C total range is reversed"));
+  EXPECT_FALSE(map->m_map.Map());
+  EXPECT_TRUE(m_seen.empty());
 }
 
 }  // namespace
