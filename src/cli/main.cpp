@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
   CLI::App* plotCmd =
       app.add_subcommand("plot", "The window's plot of the network as in calc, as an SVG file");
   AddNetwork(plotCmd, network);
-  plotCmd->add_option("-o,--output", plot.file, "The SVG file to write")->required();
+  plotCmd->add_option("-o,--output", plot.file, "The SVG file to write; - for standard output")->required();
 
   try {
     app.parse(argc, argv);

@@ -187,7 +187,3 @@ std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, c
   PaintResponsePlot(view, canvas);
   return canvas.Finish();
 }
-
-std::string RenderPlotSvg(double F, double Q, bool showCurve, int width, int height) {
-  return RenderPlotSvg(MakeResponsePlotView(showCurve, F, Q), width, height);
-}

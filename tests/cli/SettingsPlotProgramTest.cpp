@@ -3,7 +3,7 @@
 #include "circuit/Calculate.h"
 #include "circuit/Circuit.h"
 #include "loads/StageSettings.h"
-#include "plot/SvgPlotCanvas.h"
+#include "plot/WindowPlot.h"
 #include "support/FakeCommandView.h"
 
 #include <sys/stat.h>
@@ -122,7 +122,7 @@ TEST(Plot, WritesTheWindowsPictureWholeAndNothingElse) {
   FakeCommandView view;
   view.SetComponents("300m", "740", "100p", "47k");
   RunCalculate(view);
-  EXPECT_EQ(ReadAll(path), RenderPlotSvg(g_circuit.F, g_circuit.Q, true, 352, 325));
+  EXPECT_EQ(ReadAll(path), RenderWindowPlotSvg(g_circuit.F, g_circuit.Q, true));
 
   struct stat info {};
   ASSERT_EQ(stat(path.c_str(), &info), 0);
