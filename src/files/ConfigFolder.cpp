@@ -72,7 +72,9 @@ std::string NoConfigFolderReason() { return "HOME names no absolute folder."; }
 
 #else
 
-std::string UserConfigFolder() { return XdgConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
+std::string UserConfigFolder() {
+  return XdgConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
 
 std::string NoConfigFolderReason() { return "Neither XDG_CONFIG_HOME nor HOME names an absolute folder."; }
 
