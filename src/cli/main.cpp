@@ -2,12 +2,14 @@
 #include "Commands.h"
 #include "ValueArgument.h"
 #include "Version.h"
+#include "files/CommandLine.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -134,8 +136,15 @@ int main(int argc, char** argv) {
   AddNetwork(plotCmd, network);
   plotCmd->add_option("-o,--output", plot.file, "The SVG file to write; - for standard output")->required();
 
+  // The same bytes on every system: CSV's CRLF stays CRLF, a text line ends
+  // in LF, and file names arrive as UTF-8 whatever the code page.
+  SetBinaryMode(stdout);
+  SetBinaryMode(stderr);
+  std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+  std::vector<char*> utf8Argv;
+  for (std::string& argument : arguments) utf8Argv.push_back(argument.data());
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(utf8Argv.size()), utf8Argv.data());
   } catch (const CLI::ParseError& e) {
     const int status = app.exit(e);
     return status == 0 ? 0 : kUsageStatus;

@@ -26,8 +26,8 @@ enum class WriteMode {
 std::string WriteFileSafely(const std::string& utf8Path, std::string_view bytes,
                             WriteMode mode = WriteMode::kReplace);
 
-// Writes `bytes` to an open stream exactly as given (on Windows the stream is
-// switched to binary first, so no line end is changed) and flushes it. Returns
+// Writes `bytes` to an open stream exactly as given (switched to binary
+// first, see SetBinaryMode) and flushes it. Returns
 // an empty text on success, else why it failed.
 std::string WriteToStream(std::FILE* stream, std::string_view bytes);
 

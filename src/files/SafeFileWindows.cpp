@@ -1,9 +1,8 @@
 #include "files/SafeFile.h"
 
+#include "files/CommandLine.h"
 #include "files/FilePath.h"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include <cerrno>
@@ -152,8 +151,7 @@ std::string WriteFileSafely(const std::string& utf8Path, std::string_view bytes,
 }
 
 std::string WriteToStream(std::FILE* stream, std::string_view bytes) {
-  std::fflush(stream);
-  _setmode(_fileno(stream), _O_BINARY);
+  SetBinaryMode(stream);
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), stream) != bytes.size() || std::fflush(stream) != 0)
     return std::generic_category().message(errno != 0 ? errno : EIO);

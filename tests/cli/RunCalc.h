@@ -27,14 +27,24 @@ struct CalcRun {
 };
 
 struct RunOptions {
-  std::string workDir;           // empty: the test's own
-  std::vector<std::string> env;  // NAME=value entries added to the test's environment
-  std::string stdoutPath;        // empty: a temporary file that is read back
+  std::string workDir;  // empty: the test's own
+  // NAME=value entries that replace the test's own; a bare NAME removes it.
+  std::vector<std::string> env;
+  std::string stdoutPath;  // empty: a temporary file that is read back
 };
 
 inline std::string ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The test's environment entry `entry` unless `options` replaces or removes it.
+inline bool KeepsEntry(const RunOptions& options, const std::string& entry) {
+  for (const std::string& change : options.env) {
+    const std::string name = change.substr(0, change.find('='));
+    if (entry.compare(0, name.size() + 1, name + "=") == 0) return false;
+  }
+  return true;
 }
 
 // A name in the temporary folder that nothing else uses.
@@ -83,11 +93,15 @@ inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& o
   // The test's environment and the added entries, as one block.
   std::wstring environment;
   if (wchar_t* strings = GetEnvironmentStringsW()) {
-    for (const wchar_t* entry = strings; *entry != L'\0'; entry += wcslen(entry) + 1)
-      environment.append(entry, wcslen(entry) + 1);
+    for (const wchar_t* entry = strings; *entry != L'\0'; entry += wcslen(entry) + 1) {
+      const std::wstring wide(entry);
+      const std::string narrow(wide.begin(), wide.end());  // names are ASCII
+      if (KeepsEntry(options, narrow)) environment.append(wide.c_str(), wide.size() + 1);
+    }
     FreeEnvironmentStringsW(strings);
   }
-  for (const std::string& entry : options.env) environment += Wide(entry) + L'\0';
+  for (const std::string& entry : options.env)
+    if (entry.find('=') != std::string::npos) environment += Wide(entry) + L'\0';
   environment += L'\0';
 
   STARTUPINFOW startup{};
@@ -138,8 +152,10 @@ inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& o
   argv.push_back(nullptr);
 
   std::vector<std::string> envStore;
-  for (char** e = environ; *e != nullptr; ++e) envStore.emplace_back(*e);
-  envStore.insert(envStore.end(), options.env.begin(), options.env.end());
+  for (char** e = environ; *e != nullptr; ++e)
+    if (KeepsEntry(options, *e)) envStore.emplace_back(*e);
+  for (const std::string& entry : options.env)
+    if (entry.find('=') != std::string::npos) envStore.push_back(entry);
   std::vector<char*> envp;
   for (std::string& entry : envStore) envp.push_back(entry.data());
   envp.push_back(nullptr);
@@ -161,6 +177,13 @@ inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& o
   return run;
 }
 
+#endif
+
+// The variable that names the user's configuration folder, as NAME=.
+#ifdef _WIN32
+inline constexpr const char* kConfigVariable = "APPDATA=";
+#else
+inline constexpr const char* kConfigVariable = "XDG_CONFIG_HOME=";
 #endif
 
 // The lines of a text, each ended by `end` (CSV's CRLF by default).

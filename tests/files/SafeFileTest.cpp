@@ -123,7 +123,12 @@ TEST_P(SafeFileTargets, WritesWholeOrRefuses) {
   reason = WriteFileSafely(Utf8FromPath(target), kNew, c.mode);
 #endif
 #ifdef _WIN32
-  EXPECT_EQ(reason, c.reason);
+  // The system's words differ between Windows and Wine: only that there are some.
+  if (c.error == std::errc{}) {
+    EXPECT_EQ(reason, c.reason);
+  } else {
+    EXPECT_NE(reason, "");
+  }
 #else
   EXPECT_EQ(reason, c.error == std::errc{} ? c.reason : std::make_error_code(c.error).message());
 #endif
@@ -147,12 +152,7 @@ const TargetCase kPortableCases[] = {
        return f / "sub.svg";
      },
      kIsFolderReason, [](const Folder&, const fs::path& target) { EXPECT_TRUE(fs::is_directory(target)); }},
-    {"missing folder", WriteMode::kReplace, [](const Folder& f) { return f / "gone" / "x.svg"; },
-#ifdef _WIN32
-     "The system cannot find the path specified",
-#else
-     "",
-#endif
+    {"missing folder", WriteMode::kReplace, [](const Folder& f) { return f / "gone" / "x.svg"; }, "",
      [](const Folder&, const fs::path& target) { EXPECT_FALSE(fs::exists(target)); },
      std::errc::no_such_file_or_directory},
     {"create-only, missing", WriteMode::kCreateOnly, [](const Folder& f) { return f / "varnholt.txt"; }, "",
