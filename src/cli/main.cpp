@@ -51,6 +51,9 @@ int main(int argc, char** argv) {
       "varnholt-calc"};
   app.set_version_flag("--version", std::string("varnholt-calc ") + VARNHOLT_VERSION);
   app.require_subcommand(1);
+  // On Windows the parser would take "/path/file.txt" for an option "/path";
+  // the options are written the same way on every system.
+  app.allow_windows_style_options(false);
 
   Output output;
   NetworkArgs network;

@@ -5,8 +5,10 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+
+// After windows.h, which it builds on.
+#include <shellapi.h>
 #endif
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {

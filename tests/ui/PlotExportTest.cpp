@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "plot/WindowPlot.h"
 #include "ui/PlotExport.h"
 #include "ui/ResourceIds.h"
 
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -69,6 +71,21 @@ TEST_F(MainWindowTest, SavesPngAndValidSvg) {
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   EXPECT_EQ(texts, 8);  // three frequencies, five levels
   EXPECT_EQ(QDir(WorkDir()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary left
+}
+
+// varnholt-calc draws the window's picture: the same document to the byte.
+TEST_F(MainWindowTest, SvgIsTheCommandLinesPicture) {
+  Click(IDC_CALCULATE);
+  const CResponsePlot& plot = dlg->m_plot;
+  ASSERT_EQ(plot.size(), QSize(kWindowPlotWidth, kWindowPlotHeight));
+  ASSERT_EQ(plot.logicalDpiY(), kWindowDpi);
+  const QByteArray svg = PlotSvg(plot);
+  EXPECT_EQ(svg.toStdString(), RenderWindowPlotSvg(plot.m_dF, plot.m_dQ, true));
+  // Every character a label can hold advances as the window's font has it.
+  const QFontMetricsF metrics(plot.font(), &plot);
+  for (char c = ' '; c < '~'; ++c) {
+    EXPECT_EQ(WindowLabelAdvance(std::string_view(&c, 1)), metrics.horizontalAdvance(QLatin1Char(c))) << c;
+  }
 }
 
 // A file that cannot be written: a plain box naming it and why, and no file.
