@@ -1,10 +1,8 @@
 #include "files/ConfigFolder.h"
-#include "presets/PresetLocation.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -23,7 +21,6 @@ TEST(ConfigFolder, FollowsEachSystemsRule) {
       {"", "/home/u", "/home/u/.config", "/home/u/Library/Application Support"},
       {"rel", "/home/u", "/home/u/.config", "/home/u/Library/Application Support"},  // relative: ignored
       {"rel", nullptr, "", ""},
-      {nullptr, "", "", ""},
       {nullptr, "home/u", "", ""},
       {"/cfg", nullptr, "/cfg", ""},
       {nullptr, "/", "/.config", "/Library/Application Support"},
@@ -41,7 +38,6 @@ TEST(ConfigFolder, FollowsEachSystemsRule) {
   } windowsRows[] = {
       {"C:\\Users\\J\xC3\xBCrgen\\AppData\\Roaming", "C:\\Users\\J\xC3\xBCrgen\\AppData\\Roaming"},
       {"C:\\Users\\u\\AppData\\Roaming\\", "C:\\Users\\u\\AppData\\Roaming"},
-      {"d:/roaming", "d:/roaming"},
       {"\\\\server\\share\\u", "\\\\server\\share\\u"},
       {"C:\\", "C:\\"},
       {"C:roaming", ""},
@@ -52,19 +48,6 @@ TEST(ConfigFolder, FollowsEachSystemsRule) {
   for (const auto& row : windowsRows) {
     EXPECT_EQ(WindowsConfigFolder(row.appData), row.folder) << (row.appData ? row.appData : "(unset)");
   }
-}
-
-TEST(PresetFilePaths, WorkingFolderThenTheConfigFolder) {
-  using Paths = std::vector<std::string>;
-  EXPECT_EQ(PresetFilePaths(""), (Paths{"varnholt.txt"}));
-  const Paths paths = PresetFilePaths("/cfg");
-  ASSERT_EQ(paths.size(), 2u);
-  EXPECT_EQ(paths[0], "varnholt.txt");
-#ifdef _WIN32
-  EXPECT_EQ(paths[1], "/cfg\\varnholt\\varnholt.txt");
-#else
-  EXPECT_EQ(paths[1], "/cfg/varnholt/varnholt.txt");
-#endif
 }
 
 }  // namespace
