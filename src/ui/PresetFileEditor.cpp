@@ -28,7 +28,8 @@ QByteArray SamplePresetFile() {
 bool CreateFileOnce(const QString& path, const QByteArray& content, QString& reason) {
   const std::string name = path.toUtf8().toStdString();
   std::error_code error;
-  std::filesystem::create_directories(PathFromUtf8(name).parent_path(), error);
+  const std::filesystem::path folder = PathFromUtf8(name).parent_path();
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
   if (error) {
     reason = QString::fromLocal8Bit(error.message());
     return false;

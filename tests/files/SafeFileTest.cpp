@@ -144,6 +144,15 @@ const TargetCase kCases[] = {
     {"create-only, existing", WriteMode::kCreateOnly,
      [](const fs::path& d) { return Put(d / "v.txt", "old"); }, kExistsReason, KeptOld},
 #ifndef _WIN32
+    // 249 bytes: the temporary's name must stay within the limit of 255 and
+    // be cut between characters.
+    {"long name", WriteMode::kReplace,
+     [](const fs::path& d) {
+       std::string name(11, 'n');
+       for (int i = 0; i < 119; ++i) name += "\xC3\xA9";
+       return d / PathFromUtf8(name);
+     },
+     "", HasNewContent},
     {"0600", WriteMode::kReplace,
      [](const fs::path& d) {
        fs::permissions(Put(d / "private.svg", "old"), fs::perms::owner_read | fs::perms::owner_write);
