@@ -15,4 +15,8 @@ if [ ! -f "$prefix/system.reg" ]; then
   fi
   exec 9>&-
 fi
+# One server for the whole run, kept a while between programs: starting and
+# stopping it for every test is slow, and a program that starts while the
+# last one's server is shutting down can fail.
+/usr/lib/wine/wineserver -p30 >/dev/null 2>&1 || true
 exec /usr/lib/wine/wine64 "$@"
