@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -81,11 +80,6 @@ TEST_F(MainWindowTest, SvgIsTheCommandLinesPicture) {
   ASSERT_EQ(plot.logicalDpiY(), kWindowDpi);
   const QByteArray svg = PlotSvg(plot);
   EXPECT_EQ(svg.toStdString(), RenderWindowPlotSvg(plot.m_dF, plot.m_dQ, true));
-  // Every character a label can hold advances as the window's font has it.
-  const QFontMetricsF metrics(plot.font(), &plot);
-  for (char c = ' '; c < '~'; ++c) {
-    EXPECT_EQ(WindowLabelAdvance(std::string_view(&c, 1)), metrics.horizontalAdvance(QLatin1Char(c))) << c;
-  }
 }
 
 // A file that cannot be written: a plain box naming it and why, and no file.
