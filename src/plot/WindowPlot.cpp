@@ -20,8 +20,7 @@ constexpr int kOtherAdvance64 = 366;
 constexpr double kAscent = 535 / 64.0;
 constexpr double kHeight = 671 / 64.0;
 
-}  // namespace
-
+// The window's advance of one 8-bit label text, in pixels.
 double WindowLabelAdvance(std::string_view latin1) {
   int total = 0;
   for (const char c : latin1) {
@@ -34,6 +33,8 @@ double WindowLabelAdvance(std::string_view latin1) {
   }
   return total / 64.0;
 }
+
+}  // namespace
 
 SvgTextStyle WindowPlotTextStyle() {
   SvgTextStyle style;

@@ -19,9 +19,6 @@ inline constexpr double kWindowDpi = 96.0;
 // The labels' style for an SVG picture of the window's plot.
 SvgTextStyle WindowPlotTextStyle();
 
-// The window's advance of one 8-bit label text, in pixels.
-double WindowLabelAdvance(std::string_view latin1);
-
 // The window's picture of the curve (F, Q) as an SVG document: its frame,
 // size and labels.
 std::string RenderWindowPlotSvg(double F, double Q, bool showCurve);
