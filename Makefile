@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build run test nogui package asan fuzz bench bench-startup format clean
+.PHONY: all deps build run test nogui windows package asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -26,6 +26,14 @@ nogui: deps
 	cmake --preset nogui
 	cmake --build --preset nogui -j $(JOBS)
 	ctest --preset nogui -j $(JOBS) --output-on-failure --no-tests=error
+
+# The core, varnholt-calc and their tests cross-built for Windows with
+# mingw-w64, the tests and varnholt-calc's end-to-end runs under Wine.
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows -j $(JOBS) --output-on-failure --no-tests=error
+	WINEPREFIX=$(CURDIR)/build/windows/wine-prefix /usr/lib/wine/wineserver -k || true
 
 # The Debian package: build/varnholt_<version>_<arch>.deb.
 package: build

@@ -3,6 +3,7 @@
 #include "plot/RasterPlotCanvas.h"
 #include "plot/ResponsePlotPaint.h"
 #include "plot/SvgPlotCanvas.h"
+#include "plot/WindowPlot.h"
 
 #include <benchmark/benchmark.h>
 
@@ -88,7 +89,7 @@ BENCHMARK(BM_PaintAtPixelRatio)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicros
 // The default plot as an SVG document.
 void BM_RenderPlotSvg(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RenderPlotSvg(18484.807061630512, 1.3314016810396694, true, 352, 325));
+    benchmark::DoNotOptimize(RenderWindowPlotSvg(18484.807061630512, 1.3314016810396694, true));
   }
 }
 BENCHMARK(BM_RenderPlotSvg)->Unit(benchmark::kMicrosecond);

@@ -54,10 +54,6 @@ struct Output {
 
 class CliView;
 
-// Writes `bytes` to `path` whole or not at all. Returns why it failed, or an
-// empty text.
-std::string WriteWhole(const std::string& path, const std::string& bytes);
-
 // Fills L, RS, C and RL from the arguments (the window's start-up texts for
 // those not given) and runs Calculate, as a person typing and pressing it.
 void CalculateFromArguments(CliView& view, const NetworkArgs& args);

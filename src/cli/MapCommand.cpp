@@ -3,9 +3,11 @@
 #include "ValueArgument.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
+#include "files/SafeFile.h"
 #include "loads/LoadMap.h"
 #include "loads/LoadMapPaint.h"
 #include "plot/SvgPlotCanvas.h"
+#include "plot/WindowPlot.h"
 #include "presets/PresetCommands.h"
 
 #include <string>
@@ -60,9 +62,9 @@ void ReadPoints(const std::optional<std::string>& argument, int& columns, int& r
     throw UsageError("--points " + Quoted(text) + " must be 10 to 2000 per axis");
 }
 
-// Every file the map command writes goes through here.
-void WriteMapFile(const std::string& path, const std::string& bytes) {
-  const std::string reason = WriteWhole(path, bytes);
+// Every file the map command writes goes through here; "-" is standard output.
+void WriteMapFile(const std::string& path, const std::string& bytes, std::FILE* out) {
+  const std::string reason = path == "-" ? WriteToStream(out, bytes) : WriteFileSafely(path, bytes);
   if (!reason.empty()) throw UsageError("cannot write \"" + path + "\": " + reason);
 }
 
@@ -101,9 +103,9 @@ int RunMapCommand(const MapArgs& args, const SettingsArgs& stage, const NetworkA
     for (const StageSettingRow& row : settings.rows) marks.stage.push_back({row.C, row.RL});
     if (!settings.rows.empty()) marks.best = LoadMapLoad{settings.rows.front().C, settings.rows.front().RL};
     marks.current = LoadMapLoad{C, RL};
-    SvgPlotCanvas canvas(kMapWidth, kMapHeight);
+    SvgPlotCanvas canvas(kMapWidth, kMapHeight, WindowPlotTextStyle());
     PaintLoadMap(map, LoadMapContours(map), marks, canvas);
-    WriteMapFile(*args.file, canvas.Finish());
+    WriteMapFile(*args.file, canvas.Finish(), output.out);
   }
   if (!args.report) return 0;
 

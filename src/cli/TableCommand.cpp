@@ -4,6 +4,7 @@
 #include "ValueArgument.h"
 #include "circuit/Calculate.h"
 #include "circuit/Circuit.h"
+#include "files/FilePath.h"
 #include "presets/CartridgeMap.h"
 #include "presets/NameOrder.h"
 #include "presets/PresetCommands.h"
@@ -24,14 +25,14 @@ namespace {
 void CheckReadable(const std::string& path) {
   if (CanReadPresetFile(path.c_str())) return;
   std::error_code error;
-  const auto status = std::filesystem::status(path, error);
+  const auto status = std::filesystem::status(PathFromUtf8(path), error);
   std::string reason = "not a plain file";
   if (error) {
     reason = error.message();
   } else if (std::filesystem::is_directory(status)) {
     reason = std::strerror(EISDIR);
   } else if (std::filesystem::is_regular_file(status)) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenFileUtf8(path, "rb");
     reason = file ? "cannot be read" : std::strerror(errno);
     if (file) std::fclose(file);
   }

@@ -2,12 +2,14 @@
 #include "Commands.h"
 #include "ValueArgument.h"
 #include "Version.h"
+#include "files/CommandLine.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -61,6 +63,9 @@ int main(int argc, char** argv) {
       "varnholt-calc"};
   app.set_version_flag("--version", std::string("varnholt-calc ") + VARNHOLT_VERSION);
   app.require_subcommand(1);
+  // On Windows the parser would take "/path/file.txt" for an option "/path";
+  // the options are written the same way on every system.
+  app.allow_windows_style_options(false);
 
   Output output;
   NetworkArgs network;
@@ -158,10 +163,17 @@ int main(int argc, char** argv) {
   CLI::App* plotCmd =
       app.add_subcommand("plot", "The window's plot of the network as in calc, as an SVG file");
   AddNetwork(plotCmd, network);
-  plotCmd->add_option("-o,--output", plot.file, "The SVG file to write")->required();
+  plotCmd->add_option("-o,--output", plot.file, "The SVG file to write; - for standard output")->required();
 
+  // The same bytes on every system: CSV's CRLF stays CRLF, a text line ends
+  // in LF, and file names arrive as UTF-8 whatever the code page.
+  SetBinaryMode(stdout);
+  SetBinaryMode(stderr);
+  std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+  std::vector<char*> utf8Argv;
+  for (std::string& argument : arguments) utf8Argv.push_back(argument.data());
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(utf8Argv.size()), utf8Argv.data());
   } catch (const CLI::ParseError& e) {
     const int status = app.exit(e);
     return status == 0 ? 0 : kUsageStatus;

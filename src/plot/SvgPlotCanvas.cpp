@@ -15,6 +15,18 @@ std::string Number(int value) {
   return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
+// One path command and its numbers, appended piece by piece.
+void AppendCommand(std::string& path, char command, double a) {
+  path += command;
+  path += Number(a);
+}
+
+void AppendCommand(std::string& path, char command, double a, double b) {
+  AppendCommand(path, command, a);
+  path += ' ';
+  path += Number(b);
+}
+
 std::string ColourText(PlotColour colour) {
   static constexpr char kHex[] = "0123456789abcdef";
   std::string text = "#";
@@ -143,17 +155,19 @@ void SvgPlotCanvas::LineTo(int x, int y) {
     // end pixel's near edge: exactly the raster's pixels.
     const double from = x > m_x ? m_x : m_x + 1.0;
     const double to = x > m_x ? x : x + 1.0;
-    m_path += "M" + Number(from) + " " + Number(y + 0.5) + "H" + Number(to);
+    AppendCommand(m_path, 'M', from, y + 0.5);
+    AppendCommand(m_path, 'H', to);
     m_pathAtPen = false;
   } else if (x == m_x && y != m_y) {
     const double from = y > m_y ? m_y : m_y + 1.0;
     const double to = y > m_y ? y : y + 1.0;
-    m_path += "M" + Number(x + 0.5) + " " + Number(from) + "V" + Number(to);
+    AppendCommand(m_path, 'M', x + 0.5, from);
+    AppendCommand(m_path, 'V', to);
     m_pathAtPen = false;
   } else if (x != m_x) {
     // Pixel centre to pixel centre; a run of them (the curve) is one polyline.
-    if (!m_pathAtPen) m_path += "M" + Number(m_x + 0.5) + " " + Number(m_y + 0.5);
-    m_path += "L" + Number(x + 0.5) + " " + Number(y + 0.5);
+    if (!m_pathAtPen) AppendCommand(m_path, 'M', m_x + 0.5, m_y + 0.5);
+    AppendCommand(m_path, 'L', x + 0.5, y + 0.5);
     m_pathAtPen = true;
   }
   m_x = x;
@@ -187,8 +201,4 @@ std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, c
   SvgPlotCanvas canvas(width, height, style);
   PaintResponsePlot(view, canvas, extras);
   return canvas.Finish();
-}
-
-std::string RenderPlotSvg(double F, double Q, bool showCurve, int width, int height) {
-  return RenderPlotSvg(MakeResponsePlotView(showCurve, F, Q), width, height);
 }

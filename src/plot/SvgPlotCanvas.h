@@ -10,10 +10,11 @@
 
 // How labels are set in an SVG picture: the font's family and size, and its
 // ascent, line height and the advance of a text, all in pixels. Without an
-// `advance` the width of a label cell is estimated from the size.
+// `advance` the width of a label cell is estimated from the size. The
+// window's own style is WindowPlotTextStyle (WindowPlot.h).
 struct SvgTextStyle {
   std::string family = "DejaVu Sans";
-  double pixelSize = 32.0 / 3.0;  // 8 pt at 96 dpi
+  double pixelSize = 32.0 / 3.0;
   double ascent = 10.0;
   double height = 13.0;
   std::function<double(std::string_view)> advance;
@@ -69,10 +70,6 @@ class SvgPlotCanvas : public PlotCanvas {
 // One whole paint of `view` as an SVG document of `width` x `height` pixels.
 std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, const SvgTextStyle& style = {},
                           const std::vector<PlotExtraCurve>& extras = {});
-
-// The same for a curve of resonant frequency F and quality factor Q, black
-// when `showCurve` and grey otherwise, on the window's frame and scale.
-std::string RenderPlotSvg(double F, double Q, bool showCurve, int width, int height);
 
 // Latin-1 bytes as UTF-8 text fit for XML content and attributes: markup
 // characters as entities, control characters as U+FFFD.

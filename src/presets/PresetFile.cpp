@@ -1,6 +1,7 @@
 #include "PresetFile.h"
 
 #include "Utf8Text.h"
+#include "files/FilePath.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,8 @@
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Takes the next run of non-blank characters from `rest`; empty at the end.
 std::string_view NextValue(std::string_view& rest) {
@@ -48,24 +51,42 @@ bool ParsePresetPiece(std::string_view piece, PresetEntry& entry) {
 
 void PresetFileReader::Feed(std::string_view bytes) {
   for (const char c : bytes) {
-    if (c == '\n') {
-      m_pendingCR = false;
-      EndPiece();
-      continue;
+    if (m_markMatched >= 0) {
+      const auto matched = static_cast<std::size_t>(m_markMatched);
+      if (c == kByteOrderMark[matched]) {
+        m_markMatched = matched + 1 == kByteOrderMark.size() ? -1 : m_markMatched + 1;
+        continue;
+      }
+      // Not a mark after all: its first bytes were text.
+      m_markMatched = -1;
+      for (const char part : kByteOrderMark.substr(0, matched)) Take(part);
     }
-    if (m_pendingCR) {
-      m_pendingCR = false;
-      Append('\r');
-    }
-    if (c == '\r') {
-      m_pendingCR = true;
-    } else {
-      Append(c);
-    }
+    Take(c);
+  }
+}
+
+void PresetFileReader::Take(char c) {
+  if (c == '\n') {
+    m_pendingCR = false;
+    EndPiece();
+    return;
+  }
+  if (m_pendingCR) {
+    m_pendingCR = false;
+    Append('\r');
+  }
+  if (c == '\r') {
+    m_pendingCR = true;
+  } else {
+    Append(c);
   }
 }
 
 void PresetFileReader::Finish() {
+  if (m_markMatched > 0) {
+    for (const char part : kByteOrderMark.substr(0, static_cast<std::size_t>(m_markMatched))) Take(part);
+  }
+  m_markMatched = -1;
   // A CR at the very end is the remnant of a line end, never part of a value.
   m_pendingCR = false;
   if (m_length > 0) EndPiece();
@@ -87,9 +108,13 @@ namespace {
 // A folder opens for reading on some systems and then reads as nothing; a
 // device or pipe could block. Only a plain file (through any links) is one.
 std::FILE* OpenPresetFile(const char* path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return nullptr;
-  return std::fopen(path, "rb");
+  try {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(PathFromUtf8(path), error)) return nullptr;
+    return OpenFileUtf8(path, "rb");
+  } catch (const std::exception&) {
+    return nullptr;  // a name that is not UTF-8 names no file on a system of UTF-16 names
+  }
 }
 
 }  // namespace

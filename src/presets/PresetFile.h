@@ -4,7 +4,8 @@
 #include <functional>
 #include <string_view>
 
-// The preset file: 8-bit lines, each read in pieces of at most 62 characters
+// The preset file: 8-bit lines (a UTF-8 byte-order mark before the first is
+// skipped, as some editors write one), each read in pieces of at most 62 characters
 // (the rest of a longer line counts as a line of its own). A piece is a
 // comment ("/" first), ignored (no double quote), or split at its first double
 // quote into a name and two values separated by spaces or tabs. The name
@@ -37,6 +38,7 @@ class PresetFileReader {
   void Finish();
 
  private:
+  void Take(char c);
   void Append(char c);
   void EndPiece();
 
@@ -44,6 +46,8 @@ class PresetFileReader {
   char m_piece[kPresetPieceLength];
   std::size_t m_length = 0;
   bool m_pendingCR = false;  // a CR that is dropped if a LF follows
+  // Bytes of a byte-order mark matched at the start; -1 once past it.
+  int m_markMatched = 0;
 };
 
 // One piece, without its line end, to an entry. False for comments, pieces
@@ -52,6 +56,7 @@ bool ParsePresetPiece(std::string_view piece, PresetEntry& entry);
 
 // Reads a whole file through a PresetFileReader. False when it cannot be
 // opened; a folder or anything else that is not a plain file counts as none.
+// `path` is UTF-8.
 bool ReadPresetFile(const char* path, const PresetSink& sink);
 
 // True when ReadPresetFile would open `path`.

@@ -5,10 +5,13 @@
 
 // Where Reset looks for the preset file, in order: the working folder's
 // varnholt.txt, then varnholt/varnholt.txt in the user's configuration folder
-// ($XDG_CONFIG_HOME, by default ~/.config). For RunReset's list of paths.
+// (see UserConfigFolder), where a program started from the desktop's menu
+// finds it. The window, Edit Preset File… and varnholt-calc all ask here.
+// Paths are UTF-8.
 std::vector<std::string> PresetFilePaths();
 
-// The same with the environment given; either may be null. A relative
-// XDG_CONFIG_HOME is ignored, as the base-directory rules say; without a
-// usable HOME either, only the working folder's file is looked for.
-std::vector<std::string> PresetFilePaths(const char* xdgConfigHome, const char* home);
+// The same for a given configuration folder; an empty one adds no place.
+std::vector<std::string> PresetFilePaths(const std::string& configFolder);
+
+// The configuration folder's preset file; empty when there is no folder.
+std::string ConfigPresetFilePath(const std::string& configFolder);

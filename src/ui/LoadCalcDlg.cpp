@@ -10,12 +10,12 @@
 #include "NameList.h"
 #include "PlotExport.h"
 #include "PresetFileEditor.h"
-#include "PresetFilePlaces.h"
 #include "ResourceIds.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
 #include "presets/PresetCommands.h"
+#include "presets/PresetLocation.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -209,7 +209,7 @@ void CLoadCalcDlg::OnSelchangeName() { RunSelchangeName(*this, m_presets); }
 
 void CLoadCalcDlg::OnChangeComponent() { UpdateSerialQLabel(); }
 
-void CLoadCalcDlg::OnReset() { RunReset(*this, m_presets, PresetFilePlaces()); }
+void CLoadCalcDlg::OnReset() { RunReset(*this, m_presets, PresetFilePaths()); }
 
 void CLoadCalcDlg::OnAbout() {
   CAboutDlg about(this);

@@ -1,6 +1,7 @@
 #include "PlotExport.h"
 
 #include "MessageBoxes.h"
+#include "files/SafeFile.h"
 #include "plot/PlotReadout.h"
 #include "plot/ResponsePlot.h"
 #include "plot/SvgPlotCanvas.h"
@@ -14,7 +15,6 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QSaveFile>
 
 void AddPlotMenuItems(QMenu& menu, QWidget* owner, const CResponsePlot& plot) {
   menu.addAction(QStringLiteral("Copy Image"), [&plot] { CopyPlotImage(plot); });
@@ -68,15 +68,9 @@ QString SavePlotImage(const CResponsePlot& plot, const QString& path) {
 }
 
 QString WriteFileWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return reason;
-  }
-  if (!file.commit()) return file.errorString();
-  return {};
+  const std::string reason = WriteFileSafely(
+      path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return reason.empty() ? QString() : QString::fromStdString(reason);
 }
 
 void SavePlotImageAs(QWidget* owner, const CResponsePlot& plot) {

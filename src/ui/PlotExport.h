@@ -25,9 +25,9 @@ void CopyPlotData(const CResponsePlot& plot);
 void SavePlotImageAs(QWidget* owner, const CResponsePlot& plot);
 
 // Writes the plot to `path`: vector graphics when the name ends in ".svg",
-// else a PNG of the image as shown. The file appears whole or not at all
-// (a temporary file renamed into place). Returns why it failed, or a null
-// string.
+// else a PNG of the image as shown, through the one safe writer (whole or
+// not at all; links followed, permissions kept, anything but a regular file
+// refused). Returns why it failed, or a null string.
 QString SavePlotImage(const CResponsePlot& plot, const QString& path);
 
 // The SVG document of the plot, its labels in the plot's font.

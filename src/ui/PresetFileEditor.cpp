@@ -1,14 +1,15 @@
 #include "PresetFileEditor.h"
 
 #include "MessageBoxes.h"
-#include "PresetFilePlaces.h"
+#include "files/ConfigFolder.h"
+#include "files/FilePath.h"
+#include "files/SafeFile.h"
 #include "presets/PresetCommands.h"
+#include "presets/PresetLocation.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QUrl>
 
 #include <filesystem>
@@ -25,43 +26,36 @@ QByteArray SamplePresetFile() {
 }
 
 bool CreateFileOnce(const QString& path, const QByteArray& content, QString& reason) {
-  const QString folder = QFileInfo(path).absolutePath();
+  const std::string name = path.toUtf8().toStdString();
   std::error_code error;
-  std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+  const std::filesystem::path folder = PathFromUtf8(name).parent_path();
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
   if (error) {
     reason = QString::fromLocal8Bit(error.message());
     return false;
   }
-  QTemporaryFile temporary(QDir(folder).filePath(QStringLiteral(".varnholt-XXXXXX")));
-  if (!temporary.open()) {
-    reason = temporary.errorString();
-    return false;
-  }
-  if (temporary.write(content) != content.size() || !temporary.flush()) {
-    reason = temporary.errorString();
-    return false;
-  }
-  // A user's own text file: readable and writable by its owner, readable by
-  // others, as an editor would make it.
-  temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                           QFileDevice::ReadOther);
-  // Qt's rename never replaces an existing file, link or folder.
-  if (!temporary.rename(path)) {
-    reason = temporary.errorString();
-    return false;
-  }
-  temporary.setAutoRemove(false);
-  return true;
+  const std::string why =
+      WriteFileSafely(name, std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
+                      WriteMode::kCreateOnly);
+  reason = QString::fromUtf8(why);
+  return why.empty();
 }
 
 void EditPresetFile(QWidget* owner) {
-  const std::vector<std::string> places = PresetFilePlaces();
+  const std::string config = UserConfigFolder();
+  const std::vector<std::string> places = PresetFilePaths(config);
   const int found = FindPresetFile(places);
   QString path;
   if (found >= 0) {
-    path = QFileInfo(QFile::decodeName(places[static_cast<std::size_t>(found)].c_str())).absoluteFilePath();
+    path = QFileInfo(QString::fromStdString(places[static_cast<std::size_t>(found)])).absoluteFilePath();
+  } else if (config.empty()) {
+    RunMessageBox(
+        owner,
+        QStringLiteral("Cannot create the preset file\n%1").arg(QString::fromUtf8(NoConfigFolderReason())),
+        QString(), QMessageBox::Ok);
+    return;
   } else {
-    path = ConfigPresetFilePath();
+    path = QString::fromStdString(ConfigPresetFilePath(config));
     QString reason;
     if (!CreateFileOnce(path, SamplePresetFile(), reason)) {
       RunMessageBox(owner, QStringLiteral("Cannot create the preset file\n%1\n%2").arg(path, reason),

@@ -2,6 +2,7 @@
 
 #include "AppIcon.h"
 #include "ResourceIds.h"
+#include "plot/WindowPlot.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -102,8 +103,8 @@ void PlaceItem(const DialogItem& item, const DialogUnits& units, QWidget& widget
 }  // namespace
 
 QFont DialogFont() {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPointSizeF(7.0);
+  QFont font(QString::fromLatin1(kWindowFontFamily));
+  font.setPointSizeF(kWindowFontPoints);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }

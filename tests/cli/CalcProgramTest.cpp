@@ -57,7 +57,7 @@ TEST(Refused, ExplainsOnStandardErrorOnly) {
       {{"solve", "c-from-f", "--F=-20k"}, 2, "--F must be greater than zero, not \"-20k\""},
       {{"solve", "full", "--F", "20k", "--Q", "0.6", "--RL", "x"}, 2, "cannot read \"x\" for --RL"},
       {{"table", "/nonexistent/v.txt"}, 2, "cannot read \"/nonexistent/v.txt\": No such file or directory"},
-      {{"table", "/"}, 2, "cannot read \"/\": Is a directory"},
+      {{"table", "."}, 2, "cannot read \".\": Is a directory"},
       {{"response", "--points", "1"}, 2, "--points must be from 2 to 1000000"},
       {{"response", "--from", "10k", "--to", "10"}, 2, "--to must be above --from"},
       {{"solve", "c-from-q", "--Q", "5"}, 1, notVerified},
@@ -89,6 +89,7 @@ TEST(Usage, ParserErrorsExitWithTwoHelpAndVersionWithZero) {
   }
 }
 
+#ifndef _WIN32
 TEST(Output, AFailedWriteIsAnError) {
   RunOptions options;
   options.stdoutPath = "/dev/full";
@@ -96,6 +97,7 @@ TEST(Output, AFailedWriteIsAnError) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "varnholt-calc: cannot write the output\n");
 }
+#endif
 
 // The window's solver examples: the texts its fields end with, and the
 // doubles its record ends with, from the same command run here on a fake

@@ -1,7 +1,6 @@
 #include "Report.h"
 #include "ValueArgument.h"
 #include "engnum/EngValue.h"
-#include "presets/PresetLocation.h"
 
 #include <gtest/gtest.h>
 
@@ -31,16 +30,6 @@ TEST(CheckValue, ReadsTheFieldsShareOfAnArgument) {
   // Only the 30 characters a command reads of a field count.
   EXPECT_EQ(CheckValue("--L", std::string(29, '0') + "1k", true), 1.0);
   EXPECT_EQ(CheckValue("--RL", "0", false), 0.0);
-}
-
-TEST(PresetFilePaths, WorkingFolderThenTheUsersConfigFolder) {
-  using Paths = std::vector<std::string>;
-  EXPECT_EQ(PresetFilePaths("/cfg", "/home/u"), (Paths{"varnholt.txt", "/cfg/varnholt/varnholt.txt"}));
-  EXPECT_EQ(PresetFilePaths(nullptr, "/home/u"),
-            (Paths{"varnholt.txt", "/home/u/.config/varnholt/varnholt.txt"}));
-  EXPECT_EQ(PresetFilePaths("relative", "/home/u"),
-            (Paths{"varnholt.txt", "/home/u/.config/varnholt/varnholt.txt"}));
-  EXPECT_EQ(PresetFilePaths(nullptr, nullptr), (Paths{"varnholt.txt"}));
 }
 
 }  // namespace

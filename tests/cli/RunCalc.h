@@ -1,18 +1,23 @@
 #pragma once
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+extern char** environ;
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 // One run of varnholt-calc: what it wrote to each stream and its exit status.
 struct CalcRun {
@@ -22,9 +27,10 @@ struct CalcRun {
 };
 
 struct RunOptions {
-  std::string workDir;           // empty: the test's own
-  std::vector<std::string> env;  // NAME=value entries added to the test's environment
-  std::string stdoutPath;        // empty: a temporary file that is read back
+  std::string workDir;  // empty: the test's own
+  // NAME=value entries that replace the test's own; a bare NAME removes it.
+  std::vector<std::string> env;
+  std::string stdoutPath;  // empty: a temporary file that is read back
 };
 
 inline std::string ReadAll(const std::filesystem::path& path) {
@@ -32,10 +38,104 @@ inline std::string ReadAll(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The test's environment entry `entry` unless `options` replaces or removes it.
+inline bool KeepsEntry(const RunOptions& options, const std::string& entry) {
+  for (const std::string& change : options.env) {
+    const std::string name = change.substr(0, change.find('='));
+    if (entry.compare(0, name.size() + 1, name + "=") == 0) return false;
+  }
+  return true;
+}
+
+// A name in the temporary folder that nothing else uses.
+inline std::filesystem::path UniqueTempPath(const std::string& prefix) {
+  static std::mt19937_64 random{std::random_device{}()};
+  return std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
+}
+
+#ifdef _WIN32
+// An argument as the C runtime splits a command line: quoted, with the
+// backslashes before a quote doubled.
+inline std::wstring QuoteArgument(const std::wstring& arg) {
+  std::wstring quoted = L"\"";
+  std::size_t backslashes = 0;
+  for (const wchar_t c : arg) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  return quoted += L'"';
+}
+
+inline std::wstring Wide(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+}
+
 inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& options = {}) {
-  static int counter = 0;
-  const auto base = std::filesystem::temp_directory_path() /
-                    ("varnholt-calc-run-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
+  const auto base = UniqueTempPath("varnholt-calc-run-");
+  const std::wstring outPath =
+      options.stdoutPath.empty() ? base.wstring() + L".out" : Wide(options.stdoutPath);
+  const std::wstring errPath = base.wstring() + L".err";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE out =
+      CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  HANDLE err =
+      CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+
+  std::wstring commandLine = QuoteArgument(Wide(VARNHOLT_CALC_PATH));
+  for (const std::string& arg : args) commandLine += L" " + QuoteArgument(Wide(arg));
+
+  // The test's environment and the added entries, as one block.
+  std::wstring environment;
+  if (wchar_t* strings = GetEnvironmentStringsW()) {
+    for (const wchar_t* entry = strings; *entry != L'\0'; entry += wcslen(entry) + 1) {
+      const std::wstring wide(entry);
+      const std::string narrow(wide.begin(), wide.end());  // names are ASCII
+      if (KeepsEntry(options, narrow)) environment.append(wide.c_str(), wide.size() + 1);
+    }
+    FreeEnvironmentStringsW(strings);
+  }
+  for (const std::string& entry : options.env)
+    if (entry.find('=') != std::string::npos) environment += Wide(entry) + L'\0';
+  environment += L'\0';
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = out;
+  startup.hStdError = err;
+  PROCESS_INFORMATION process{};
+  const std::wstring workDir = Wide(options.workDir);
+  CalcRun run;
+  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                     environment.data(), workDir.empty() ? nullptr : workDir.c_str(), &startup, &process)) {
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    run.status = static_cast<int>(code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(out);
+  CloseHandle(err);
+  if (options.stdoutPath.empty()) {
+    run.out = ReadAll(outPath);
+    std::filesystem::remove(outPath);
+  }
+  run.err = ReadAll(errPath);
+  std::filesystem::remove(errPath);
+  return run;
+}
+
+#else
+inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& options = {}) {
+  const auto base = UniqueTempPath("varnholt-calc-run-");
   const std::string outPath = options.stdoutPath.empty() ? base.string() + ".out" : options.stdoutPath;
   const std::string errPath = base.string() + ".err";
 
@@ -52,8 +152,10 @@ inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& o
   argv.push_back(nullptr);
 
   std::vector<std::string> envStore;
-  for (char** e = environ; *e != nullptr; ++e) envStore.emplace_back(*e);
-  envStore.insert(envStore.end(), options.env.begin(), options.env.end());
+  for (char** e = environ; *e != nullptr; ++e)
+    if (KeepsEntry(options, *e)) envStore.emplace_back(*e);
+  for (const std::string& entry : options.env)
+    if (entry.find('=') != std::string::npos) envStore.push_back(entry);
   std::vector<char*> envp;
   for (std::string& entry : envStore) envp.push_back(entry.data());
   envp.push_back(nullptr);
@@ -75,6 +177,15 @@ inline CalcRun RunCalc(const std::vector<std::string>& args, const RunOptions& o
   return run;
 }
 
+#endif
+
+// The variable that names the user's configuration folder, as NAME=.
+#ifdef _WIN32
+inline constexpr const char* kConfigVariable = "APPDATA=";
+#else
+inline constexpr const char* kConfigVariable = "XDG_CONFIG_HOME=";
+#endif
+
 // The lines of a text, each ended by `end` (CSV's CRLF by default).
 inline std::vector<std::string> Lines(const std::string& text, const std::string& end = "\r\n") {
   std::vector<std::string> lines;
@@ -87,10 +198,7 @@ inline std::vector<std::string> Lines(const std::string& text, const std::string
 // A private folder, removed afterwards.
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "varnholt-cli-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) m_dir = pattern;
-  }
+  TempDir() : m_dir(UniqueTempPath("varnholt-cli-")) { std::filesystem::create_directory(m_dir); }
   ~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(m_dir, ignored);

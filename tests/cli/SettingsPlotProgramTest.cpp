@@ -3,10 +3,12 @@
 #include "circuit/Calculate.h"
 #include "circuit/Circuit.h"
 #include "loads/StageSettings.h"
-#include "plot/SvgPlotCanvas.h"
+#include "plot/WindowPlot.h"
 #include "support/FakeCommandView.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -111,9 +113,7 @@ TEST(Plot, WritesTheWindowsPictureWholeAndNothingElse) {
   TempDir dir;
   const std::string path = (dir.Path() / "response.svg").string();
   dir.Write("response.svg", "an older picture");
-  const mode_t mask = umask(022);
   const CalcRun run = RunCalc({"plot", "-o", path, "--C", "100p"});
-  umask(mask);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "");
@@ -122,21 +122,44 @@ TEST(Plot, WritesTheWindowsPictureWholeAndNothingElse) {
   FakeCommandView view;
   view.SetComponents("300m", "740", "100p", "47k");
   RunCalculate(view);
-  EXPECT_EQ(ReadAll(path), RenderPlotSvg(g_circuit.F, g_circuit.Q, true, 352, 325));
+  const std::string svg = RenderWindowPlotSvg(g_circuit.F, g_circuit.Q, true);
+  EXPECT_EQ(ReadAll(path), svg);
+  // Labels at the window's 7 points (9.33 pixels), not 8.
+  EXPECT_NE(svg.find("font-family=\"DejaVu Sans\" font-size=\"9.333333333333334\""), std::string::npos);
+  EXPECT_EQ(RunCalc({"plot", "-o", "-", "--C", "100p"}).out, svg);  // the same bytes on standard output
 
-  struct stat info {};
-  ASSERT_EQ(stat(path.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0644u);
   std::size_t files = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++files;
   EXPECT_EQ(files, 1u);  // no temporary left behind
 }
 
-TEST(Plot, AFolderThatIsNotThereIsAnError) {
-  const CalcRun run = RunCalc({"plot", "-o", "/nonexistent-folder/response.svg"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err,
-            "varnholt-calc: cannot write \"/nonexistent-folder/response.svg\": No such file or directory\n");
+// What cannot be written to is named with the reason, and stays as it was.
+TEST(Plot, RefusesWhatIsNoFileToReplace) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path() / "folder.svg");
+  const struct {
+    std::string path;
+    std::string reason;  // empty: the system's, any text
+  } rows[] = {
+      {"/nonexistent-folder/response.svg", ""},
+      {(dir.Path() / "folder.svg").string(), "it is a folder"},
+#ifndef _WIN32
+      {(dir.Path() / "pipe.svg").string(), "it is not a regular file"},  // refused without blocking
+#endif
+  };
+#ifndef _WIN32
+  ASSERT_EQ(mkfifo(rows[2].path.c_str(), 0644), 0);
+#endif
+  for (const auto& row : rows) {
+    const CalcRun run = RunCalc({"plot", "-o", row.path});
+    EXPECT_EQ(run.status, 2);
+    const std::string prefix = "varnholt-calc: cannot write \"" + row.path + "\": ";
+    EXPECT_EQ(run.err.substr(0, prefix.size()), prefix);
+    if (!row.reason.empty()) {
+      EXPECT_EQ(run.err, prefix + row.reason + "\n");
+    }
+    EXPECT_GT(run.err.size(), prefix.size() + 1);
+  }
   EXPECT_EQ(RunCalc({"plot"}).status, 2);  // -o is required
 }
 

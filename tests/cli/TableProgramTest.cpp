@@ -79,7 +79,7 @@ TEST(Table, KeepsARowThatCannotBeCalculatedAndSaysSo) {
 TEST(Table, ReadsTheFileResetReads) {
   TempDir work, config;
   config.Write("varnholt/varnholt.txt", "User\"550m 1.1k\n");
-  const std::string xdg = "XDG_CONFIG_HOME=" + config.Path().string();
+  const std::string xdg = kConfigVariable + config.Path().string();
   RunOptions options{work.Path().string(), {xdg}, {}};
 
   // The user's file while the working folder has none...
@@ -96,10 +96,34 @@ TEST(Table, ReadsTheFileResetReads) {
   // ...and no file at all is an empty table, as the window shows an empty list.
   TempDir empty;
   const CalcRun none = RunCalc({"table", "--format", "json"},
-                               {empty.Path().string(), {"XDG_CONFIG_HOME=" + empty.Path().string()}, {}});
+                               {empty.Path().string(), {kConfigVariable + empty.Path().string()}, {}});
   EXPECT_EQ(none.status, 0);
   EXPECT_EQ(none.out, "[]\n");
 }
+
+#ifndef _WIN32
+// A relative XDG_CONFIG_HOME is ignored, as the window ignores it; without
+// HOME either there is no configuration folder at all (never "/.config").
+TEST(Table, FindsTheConfigFolderAsTheWindowDoes) {
+  TempDir work, home;
+  work.Write("rel/varnholt/varnholt.txt", "Relative\"550m 1.1k\n");
+  home.Write(".config/varnholt/varnholt.txt", "Home\"550m 1.1k\n");
+  const struct {
+    std::vector<std::string> env;
+    const char* names;
+  } rows[] = {
+      {{"XDG_CONFIG_HOME=rel", "HOME=" + home.Path().string()}, "[\"Home\"]"},
+      {{"XDG_CONFIG_HOME=rel", "HOME"}, "[]"},
+      {{"XDG_CONFIG_HOME", "HOME"}, "[]"},
+  };
+  for (const auto& row : rows) {
+    const CalcRun run = RunCalc({"table", "--format", "json"}, {work.Path().string(), row.env, {}});
+    json names = json::array();
+    for (const json& entry : json::parse(run.out)) names.push_back(entry.at("name"));
+    EXPECT_EQ(names.dump(), row.names) << row.env[0] << " " << row.env[1];
+  }
+}
+#endif
 
 TEST(Table, TextAlignsColumnsByCharacters) {
   TempDir dir;

@@ -106,8 +106,6 @@ TEST(SvgPlotCanvas, CarriesThePaintOfTheRecording) {
   EXPECT_NE(svg.find("M176.5 0V325"), std::string::npos);
   EXPECT_NE(svg.find("M0 98.5H352"), std::string::npos);
   EXPECT_NE(svg.find("mix-blend-mode:darken"), std::string::npos);
-  // The same curve as the brief form for a command line.
-  EXPECT_EQ(RenderPlotSvg(kF, kQ, true, 352, 325), svg);
 }
 
 // Above one device pixel per pixel the same picture is laid out on the device's

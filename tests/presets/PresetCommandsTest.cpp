@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -264,8 +266,17 @@ class ResetPlaces : public testing::TestWithParam<PlacesCase> {};
 
 TEST_P(ResetPlaces, ReadTheFirstPlainReadableFile) {
   const PlacesCase& c = GetParam();
-  if ((c.work == At::kUnreadableFile || c.config == At::kUnreadableFile) && geteuid() == 0)
-    GTEST_SKIP() << "root reads every file";
+#ifdef _WIN32
+  if (c.work == At::kDanglingLink || c.config == At::kDanglingLink)
+    GTEST_SKIP() << "this C++ library makes no symbolic links on Windows";
+#endif
+  if (c.work == At::kUnreadableFile || c.config == At::kUnreadableFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "permission bits do not make a file unreadable on Windows";
+#else
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+#endif
+  }
   TempPresetDir work, config;
   PutAt(c.work, work.FilePath(), "Work\"1m 2\n");
   PutAt(c.config, config.FilePath(), "Config\"3m 4\n");

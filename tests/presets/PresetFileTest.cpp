@@ -60,6 +60,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "this line has no quote and is skipped\n",
                  {Preset("Example MM", "550m", "1.1k"), InitLoad("200p", "47k")}},
         ReadCase{"Crlf", "A\"1m 2\r\n_init_load\"3p 4k\r\n", {Preset("A", "1m", "2"), InitLoad("3p", "4k")}},
+        // A UTF-8 byte-order mark is skipped before the first line only; a
+        // part of one is text, at the end of the input too.
+        ReadCase{"ByteOrderMark", "\xEF\xBB\xBF_init_load\"1n 10k\r\n", {InitLoad("1n", "10k")}},
+        ReadCase{"ByteOrderMarkBefore62",
+                 "\xEF\xBB\xBF" + Repeat('n', 57) + "\"1m 2\n",
+                 {Preset(Repeat('n', 57), "1m", "2")}},
+        ReadCase{"ByteOrderMarkOnlyFirst",
+                 "A\"1m 2\n\xEF\xBB\xBF_init_load\"1n 10k\n",
+                 {Preset("A", "1m", "2"), Preset("\xEF\xBB\xBF_init_load", "1n", "10k")}},
+        ReadCase{"PartOfAMarkIsText", "\xEF\xBBX\"1m 2\n\xEF\xBB", {Preset("\xEF\xBBX", "1m", "2")}},
         ReadCase{"NoFinalNewline", "A\"1m 2", {Preset("A", "1m", "2")}},
         ReadCase{"CrAtEndOfFile", "A\"1m 2\r", {Preset("A", "1m", "2")}},
         ReadCase{"LoneCrIsText", "A\"1m 2\r3\n", {Preset("A", "1m", "2\r3")}},

@@ -5,14 +5,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 // A private folder for one test's preset file, removed afterwards.
 class TempPresetDir {
  public:
   TempPresetDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "varnholt-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) m_dir = pattern;
+    std::random_device random;
+    m_dir = std::filesystem::temp_directory_path() / ("varnholt-test-" + std::to_string(random()));
+    std::filesystem::create_directory(m_dir);
   }
   ~TempPresetDir() {
     std::error_code ignored;

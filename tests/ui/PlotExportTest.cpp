@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "plot/WindowPlot.h"
 #include "ui/PlotExport.h"
 #include "ui/ResourceIds.h"
 
@@ -69,6 +70,16 @@ TEST_F(MainWindowTest, SavesPngAndValidSvg) {
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   EXPECT_EQ(texts, 8);  // three frequencies, five levels
   EXPECT_EQ(QDir(WorkDir()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary left
+}
+
+// varnholt-calc draws the window's picture: the same document to the byte.
+TEST_F(MainWindowTest, SvgIsTheCommandLinesPicture) {
+  Click(IDC_CALCULATE);
+  const CResponsePlot& plot = dlg->m_plot;
+  ASSERT_EQ(plot.size(), QSize(kWindowPlotWidth, kWindowPlotHeight));
+  ASSERT_EQ(plot.logicalDpiY(), kWindowDpi);
+  const QByteArray svg = PlotSvg(plot);
+  EXPECT_EQ(svg.toStdString(), RenderWindowPlotSvg(plot.m_dF, plot.m_dQ, true));
 }
 
 // A file that cannot be written: a plain box naming it and why, and no file.

@@ -119,6 +119,27 @@ TEST_F(PresetFileTest, CannotCreateShowsThePathAndTheReason) {
   EXPECT_FALSE(std::filesystem::exists(file.parent_path() / "elsewhere.txt"));
 }
 
+// Without a usable configuration folder (a relative XDG_CONFIG_HOME is
+// ignored, HOME unset) only the working folder is read, and Edit Preset File…
+// says why it creates nothing rather than writing somewhere unexpected.
+TEST_F(PresetFileTest, WithoutAConfigFolderOnlyTheWorkingFolderCounts) {
+  const QByteArray home = qgetenv("HOME");
+  qputenv("XDG_CONFIG_HOME", "varnholt-rel");
+  qunsetenv("HOME");
+  ASSERT_TRUE(QDir(WorkDir()).mkpath(QStringLiteral("varnholt-rel/varnholt")));
+  WriteWorkFile(QStringLiteral("varnholt-rel/varnholt/varnholt.txt"), "Relative\"550m 1.1k\n");
+  Click(IDC_RESET);
+  EXPECT_EQ(Names(), QStringList{});
+  AnswerNextMessageBox(QMessageBox::Ok);
+  dlg->OnEditPresetFile();
+  qputenv("HOME", home);
+  ASSERT_EQ(m_seen.size(), 1u);
+  EXPECT_TRUE(m_seen[0].text.startsWith(QStringLiteral("Cannot create the preset file\n")))
+      << m_seen[0].text.toStdString();
+  EXPECT_TRUE(m_seen[0].text.contains(QStringLiteral("XDG_CONFIG_HOME")));
+  EXPECT_TRUE(opened.urls.empty());
+}
+
 TEST(CreateFileOnce, NeverReplacesAFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("a/b/varnholt.txt"));
