@@ -25,8 +25,7 @@ void FillFields(CliView& view, std::initializer_list<Input> inputs) {
   for (const Input& input : inputs) {
     if (!input.argument && !input.fallback) throw UsageError(std::string(input.option) + " is required");
     const std::string argument = input.argument ? *input.argument : std::string(input.fallback);
-    CheckValue(input.option, argument, input.positive);
-    view.SetFieldText(input.field, ArgumentToFieldBytes(argument));
+    view.SetFieldText(input.field, ArgumentFieldText(input.option, argument, input.positive));
   }
   view.StartCommand();
 }

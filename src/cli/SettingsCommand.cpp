@@ -28,6 +28,8 @@ const char* OptionOf(StageInput input) {
       return "--target-F";
     case StageInput::TargetQ:
       return "--target-Q";
+    case StageInput::RL:
+      return "--RL";
     case StageInput::None:
       break;
   }
@@ -45,18 +47,16 @@ std::string Bytes(const std::optional<std::string>& argument, const char* fallba
 StageSettingsInput StageSettingsFromArguments(const SettingsArgs& args, const NetworkArgs& network) {
   const std::string L = network.L ? *network.L : kDefaultL;
   const std::string RS = network.RS ? *network.RS : kDefaultRS;
-  CheckValue("--L", L, true);
-  CheckValue("--RS", RS, true);
-
   StageSettingsInput in;
-  in.L = ArgumentToFieldBytes(L);
-  in.RS = ArgumentToFieldBytes(RS);
+  in.L = ArgumentFieldText("--L", L, true);
+  in.RS = ArgumentFieldText("--RS", RS, true);
   // The finder's own first inputs: a usual moving-magnet stage.
   in.cable = Bytes(args.cable, "100p");
   in.cBase = Bytes(args.cBase, "");
   in.cList = Bytes(args.cValues, "");
   in.cMode = args.cSwitches ? ListMode::Switches : ListMode::Choices;
-  in.rBase = Bytes(args.rBase, "47k");
+  in.rBase = Bytes(args.rBase, "");
+  in.RL = ArgumentFieldText("--RL", network.RL ? *network.RL : kDefaultRL, true);
   in.rList = Bytes(args.rValues, "");
   in.rMode = args.rSwitches ? ListMode::Switches : ListMode::Choices;
   in.bandEdge = Bytes(args.bandEdge, "20k");

@@ -4,6 +4,8 @@
 #include "ValueArgument.h"
 #include "circuit/Calculate.h"
 #include "circuit/Circuit.h"
+#include "circuit/CommandView.h"
+#include "engnum/EngValue.h"
 #include "files/FilePath.h"
 #include "presets/CartridgeMap.h"
 #include "presets/NameOrder.h"
@@ -12,6 +14,7 @@
 #include "presets/PresetLocation.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -39,16 +42,19 @@ void CheckReadable(const std::string& path) {
   throw UsageError("cannot read \"" + path + "\": " + reason);
 }
 
-// The load the table uses: the file's _init_load or the options, checked as
-// an argument is.
+// The load the table uses: the options, checked as any argument is, or the
+// preset file's _init_load, which is field text and read as the window reads it.
 void SetLoad(CliView& view, Field field, const char* option, const std::optional<std::string>& argument) {
   if (argument) {
-    CheckValue(option, *argument, true);
-    view.SetFieldText(field, ArgumentToFieldBytes(*argument));
+    view.SetFieldText(field, ArgumentFieldText(option, *argument, true));
     return;
   }
-  const std::string text = FieldBytesToUtf8(view.Text(field));
-  CheckValue(std::string(option) + " (the preset file's _init_load)", text, true);
+  const std::string text = view.Text(field).substr(0, kMaxFieldText - 1);
+  const double value = ParseEngValue(text.c_str());
+  if (!(value > 0.0) || !std::isfinite(value))
+    throw UsageError(std::string(option) +
+                     " (the preset file's _init_load) must be greater than zero, not \"" +
+                     FieldBytesToUtf8(text) + "\"");
 }
 
 std::optional<double> IfPositive(double value) {

@@ -1,11 +1,13 @@
 #include "ValueArgument.h"
 
+#include "Report.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
-#include "engnum/NumberText.h"
+#include "engnum/StrictValue.h"
 #include "presets/Utf8Text.h"
 
-#include <cmath>
+#include <bit>
+#include <cstdint>
 
 namespace {
 
@@ -22,17 +24,21 @@ std::string Quoted(std::string_view text) {
 std::string ArgumentToFieldBytes(std::string_view argument) { return PresetValueToFieldBytes(argument); }
 
 double CheckValue(std::string_view option, std::string_view argument, bool positive) {
-  // Only what a command reads of the field counts.
-  const std::string text = ArgumentToFieldBytes(argument).substr(0, kMaxFieldText - 1);
   const std::string shown = Quoted(argument);
-  const double value = ParseEngValue(text.c_str());
-  // The parser gives 0 for text that does not start with a number; the
-  // command line takes nothing before it, not even a space.
-  double leading = 0.0;
-  const bool readable = ReadDecimal(text, leading);
-  if (!readable || !std::isfinite(value))
-    throw UsageError("cannot read " + shown + " for " + std::string(option));
+  double value = 0.0;
+  std::string problem;
+  if (!ReadStrictValue(ArgumentToFieldBytes(argument), value, &problem))
+    throw UsageError("cannot read " + shown + " for " + std::string(option) + ": " + problem);
   if (positive && !(value > 0.0))
     throw UsageError(std::string(option) + " must be greater than zero, not " + shown);
   return value;
+}
+
+std::string ArgumentFieldText(std::string_view option, std::string_view argument, bool positive) {
+  const double value = CheckValue(option, argument, positive);
+  std::string bytes = ArgumentToFieldBytes(argument);
+  if (bytes.size() < kMaxFieldText &&
+      std::bit_cast<std::uint64_t>(ParseEngValue(bytes.c_str())) == std::bit_cast<std::uint64_t>(value))
+    return bytes;
+  return ShortestDecimal(value);
 }

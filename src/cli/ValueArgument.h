@@ -17,8 +17,12 @@ class UsageError : public std::runtime_error {
 // sign, any other character '?'. Bytes that are not UTF-8 are taken as they are.
 std::string ArgumentToFieldBytes(std::string_view argument);
 
-// Checks an argument the way a command will read it from its field and
-// returns its value. Throws UsageError naming `option` and the argument when
-// no number starts it, when its value is not finite, or, if `positive`, when
-// it is not greater than zero.
+// Reads an argument with the strict value reader and returns its value.
+// Throws UsageError naming `option`, the argument and what is wrong when it is
+// not one whole value, or, if `positive`, when it is not greater than zero.
 double CheckValue(std::string_view option, std::string_view argument, bool positive);
+
+// The field text for an argument, checked as CheckValue checks it: the
+// argument's own bytes when a field reads them as the very same value, else
+// the value's shortest exact decimal ("2.51E-10" would be exa in a field).
+std::string ArgumentFieldText(std::string_view option, std::string_view argument, bool positive);

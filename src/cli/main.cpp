@@ -48,7 +48,7 @@ void AddStageOptions(CLI::App* app, SettingsArgs& settings) {
   AddValue(app, "--c-base", settings.cBase, "Stage capacitance always present (default none)");
   AddValue(app, "--c-values", settings.cValues, "Stage capacitances, separated by spaces or commas");
   app->add_flag("--c-switches", settings.cSwitches, "The capacitances are switches that add up");
-  AddValue(app, "--r-base", settings.rBase, "Stage resistance always present (default 47k)");
+  AddValue(app, "--r-base", settings.rBase, "Stage resistance always present (default none)");
   AddValue(app, "--r-values", settings.rValues, "Stage resistances, separated by spaces or commas");
   app->add_flag("--r-switches", settings.rSwitches, "The resistances are switches that go in parallel");
   AddValue(app, "--band-edge", settings.bandEdge, "Flatness from 20 Hz up to this (default 20k)");
@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
   AddValue(settingsCmd, "--c-base", settings.cBase, "Stage capacitance always present (default none)");
   AddValue(settingsCmd, "--c-values", settings.cValues, "Stage capacitances, separated by spaces or commas");
   settingsCmd->add_flag("--c-switches", settings.cSwitches, "The capacitances are switches that add up");
-  AddValue(settingsCmd, "--r-base", settings.rBase, "Stage resistance always present (default 47k)");
+  AddValue(settingsCmd, "--r-base", settings.rBase, "Stage resistance always present (default none)");
   AddValue(settingsCmd, "--r-values", settings.rValues, "Stage resistances, separated by spaces or commas");
   settingsCmd->add_flag("--r-switches", settings.rSwitches,
                         "The resistances are switches that go in parallel");

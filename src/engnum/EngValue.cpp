@@ -59,6 +59,14 @@ std::size_t AppendDecimal(char* out, int value) {
 
 }  // namespace
 
+bool EngPrefixExponent(char c, int& exponent) {
+  int index = kClasses.prefix[Byte(c)];
+  if (index < 0) index = kClasses.micro[Byte(c)];
+  if (index < 0 || index == kNoPrefixIndex) return false;
+  exponent = 3 * (index - kNoPrefixIndex);
+  return true;
+}
+
 double ParseEngValue(const char* text) {
   if (text == nullptr) return 0.0;
   // The copy plus "e-24" never needs more than 31 + 4 bytes and a terminator.

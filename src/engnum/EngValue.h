@@ -14,6 +14,10 @@ inline constexpr std::size_t kEngParseLimit = 31;
 // Room that every FormatEngValue result at precision 4 or 6 fits in.
 inline constexpr std::size_t kEngTextSize = 32;
 
+// The power of ten of a prefix letter ("k" 3, "u" and the micro sign -6), or
+// false for any other character, the space included.
+bool EngPrefixExponent(char c, int& exponent);
+
 // Text to number, honouring one prefix letter. Never fails: text that holds no
 // readable number gives 0.0.
 double ParseEngValue(const char* text);

@@ -1,4 +1,5 @@
 #include "LoadMap.h"
+#include "engnum/StrictValue.h"
 
 #include "StageSettings.h"
 #include "ValueList.h"
@@ -47,7 +48,7 @@ LoadMapFault CheckLoadMapInput(const LoadMapInput& input) {
 
 bool ReadLoadMapRange(std::string_view text, LoadMapRange& range) {
   const std::vector<std::string_view> parts = SplitList(text);
-  return parts.size() == 2 && ReadEntry(parts[0], range.from) && ReadEntry(parts[1], range.to);
+  return parts.size() == 2 && ReadStrictValue(parts[0], range.from) && ReadStrictValue(parts[1], range.to);
 }
 
 double AsWrittenInField(double value) { return ParseEngValue(FormatEngValue(value, 6).c_str()); }

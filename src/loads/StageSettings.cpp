@@ -1,4 +1,5 @@
 #include "StageSettings.h"
+#include "engnum/StrictValue.h"
 
 #include "BigCount.h"
 #include "StageSettingTexts.h"
@@ -46,6 +47,8 @@ const char* NameOf(StageInput input) {
       return "F wanted";
     case StageInput::TargetQ:
       return "Q wanted";
+    case StageInput::RL:
+      return "the window's RL";
     case StageInput::None:
       break;
   }
@@ -124,7 +127,7 @@ class Reader {
     const std::string_view trimmed = Trimmed(field);
     if (trimmed.empty()) {
       Fail(input, std::string(NameOf(input)) + " is empty");
-    } else if (ReadEntry(trimmed, strict)) {
+    } else if (ReadStrictValue(trimmed, strict)) {
       Fail(input, Quoted(trimmed) + " in " + NameOf(input) + " must be above zero");
     } else {
       Fail(input, "Cannot read " + Quoted(trimmed) + " in " + NameOf(input));
@@ -135,7 +138,7 @@ class Reader {
  private:
   std::optional<Entry> Checked(std::string_view text, StageInput input, Allowed allowed) {
     double value = 0.0;
-    if (!ReadEntry(text, value)) {
+    if (!ReadStrictValue(text, value)) {
       Fail(input, "Cannot read " + Quoted(text) + " in " + NameOf(input));
       return std::nullopt;
     }
@@ -279,6 +282,10 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
     rBase = read.Value(input.rBase, StageInput::RBase, Allowed::Positive, std::nullopt);
   const std::vector<Entry> rList =
       read.Failed() ? std::vector<Entry>{} : read.List(input.rList, StageInput::RList, Allowed::Positive);
+  if (!rBase && rList.empty() && !Trimmed(input.RL).empty()) {
+    if (const std::optional<double> RL = read.Component(input.RL, StageInput::RL))
+      rBase = Entry{Trimmed(input.RL), *RL};
+  }
   const std::optional<Entry> band =
       read.Value(input.bandEdge, StageInput::BandEdge, Allowed::AboveBandStart, std::nullopt);
   std::optional<Entry> targetF, targetQ;

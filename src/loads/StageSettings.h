@@ -31,8 +31,8 @@ enum class RankBy {
 };
 
 // The inputs as typed. Lists hold entries separated by spaces or commas. An
-// entry is a decimal number with an optional prefix letter ("47k", "0.1n",
-// "220p"); anything else cannot be read.
+// entry is read by ReadStrictValue ("47k", "0.1n", "220p", "2.2e-10");
+// anything else cannot be read.
 struct StageSettingsInput {
   std::string L;      // henry, > 0, read as Calculate reads its field
   std::string RS;     // ohm, > 0, read as Calculate reads its field
@@ -41,6 +41,9 @@ struct StageSettingsInput {
   std::string cList;  // farad, each 0 or more
   ListMode cMode = ListMode::Choices;
   std::string rBase;  // ohm, > 0; empty is none (open)
+  // The window's RL field: the one resistance when neither the base nor the
+  // list gives any, read as Calculate reads its field.
+  std::string RL;
   std::string rList;  // ohm, each > 0
   ListMode rMode = ListMode::Choices;
   RankBy rankBy = RankBy::Flatness;
@@ -50,7 +53,7 @@ struct StageSettingsInput {
 };
 
 // The input an error is about, so that a window can mark it.
-enum class StageInput { None, L, RS, Cable, CBase, CList, RBase, RList, BandEdge, TargetF, TargetQ };
+enum class StageInput { None, L, RS, Cable, CBase, CList, RBase, RList, BandEdge, TargetF, TargetQ, RL };
 
 inline constexpr double kBandStartHz = 20.0;
 inline constexpr double kLevelCheckHz = 20000.0;  // the "level at 20 kHz" column

@@ -1,4 +1,5 @@
 #include "FindStageSettingsDlg.h"
+#include "engnum/StrictValue.h"
 
 #include "FieldText.h"
 #include "LoadMapDlg.h"
@@ -39,7 +40,7 @@ QLabel* Label(const char* text, QWidget* buddy) {
 // A usable figure from the window's F or Q field, for the wanted values.
 bool IsUsable(const std::string& field) {
   double value = 0.0;
-  return ReadEntry(Trimmed(field), value) && value > 0.0;
+  return ReadStrictValue(Trimmed(field), value) && value > 0.0;
 }
 
 // Legend names are 8-bit: the parallel sign becomes "||".
@@ -200,7 +201,6 @@ void CFindStageSettingsDlg::Restore() {
   // A usual moving-magnet input until the user's own stage is stored.
   StageSettingsInput in;
   in.cable = "100p";
-  in.rBase = "47k";
   LoadStageSettings(in);
   m_restoring = true;
   m_editCable.setText(FromFieldBytes(in.cable));
@@ -240,6 +240,7 @@ StageSettingsInput CFindStageSettingsDlg::Inputs() const {
   in.cList = Bytes(m_editCList);
   in.cMode = m_cMode.currentIndex() == 1 ? ListMode::Switches : ListMode::Choices;
   in.rBase = Bytes(m_editRBase);
+  in.RL = m_window.GetFieldText(Field::RL, kMaxFieldText);
   in.rList = Bytes(m_editRList);
   in.rMode = m_rMode.currentIndex() == 1 ? ListMode::Switches : ListMode::Choices;
   in.rankBy = m_closest.isChecked() ? RankBy::Target : RankBy::Flatness;
@@ -292,6 +293,7 @@ QLineEdit* CFindStageSettingsDlg::EditFor(StageInput input) {
       return &m_editTargetF;
     case StageInput::TargetQ:
       return &m_editTargetQ;
+    case StageInput::RL:
     case StageInput::None:
       break;
   }

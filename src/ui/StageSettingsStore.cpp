@@ -1,4 +1,5 @@
 #include "StageSettingsStore.h"
+#include "engnum/StrictValue.h"
 
 #include "FieldText.h"
 #include "loads/ValueList.h"
@@ -35,14 +36,14 @@ std::optional<std::string> StoredText(const QSettings& store, const char* key) {
 bool IsList(const std::string& text) {
   double value = 0.0;
   for (std::string_view entry : SplitList(text))
-    if (!ReadEntry(entry, value)) return false;
+    if (!ReadStrictValue(entry, value)) return false;
   return true;
 }
 
 bool IsValue(const std::string& text) {
   double value = 0.0;
   const std::string_view trimmed = Trimmed(text);
-  return trimmed.empty() || ReadEntry(trimmed, value);
+  return trimmed.empty() || ReadStrictValue(trimmed, value);
 }
 
 void LoadText(const QSettings& store, const char* key, bool (*usable)(const std::string&),

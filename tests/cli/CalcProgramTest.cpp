@@ -50,12 +50,16 @@ TEST(Refused, ExplainsOnStandardErrorOnly) {
     int status;
     std::string err;  // all of standard error, after "varnholt-calc: " for status 2
   } rows[] = {
-      {{"calc", "--L", "abc"}, 2, "cannot read \"abc\" for --L"},
-      {{"calc", "--RL", "1e999"}, 2, "cannot read \"1e999\" for --RL"},
-      {{"calc", "--C", " 1p"}, 2, "cannot read \" 1p\" for --C"},  // the window reads 0 there
+      {{"calc", "--L", "abc"}, 2, "cannot read \"abc\" for --L: it does not start with a number"},
+      {{"calc", "--RL", "1e999"}, 2, "cannot read \"1e999\" for --RL: it is beyond the range of a number"},
+      {{"calc", "--C", " 1p"},
+       2,
+       "cannot read \" 1p\" for --C: it does not start with a number"},  // the window reads 0 there
       {{"calc", "--C", "0"}, 2, "--C must be greater than zero, not \"0\""},
       {{"solve", "c-from-f", "--F=-20k"}, 2, "--F must be greater than zero, not \"-20k\""},
-      {{"solve", "full", "--F", "20k", "--Q", "0.6", "--RL", "x"}, 2, "cannot read \"x\" for --RL"},
+      {{"solve", "full", "--F", "20k", "--Q", "0.6", "--RL", "x"},
+       2,
+       "cannot read \"x\" for --RL: it does not start with a number"},
       {{"table", "/nonexistent/v.txt"}, 2, "cannot read \"/nonexistent/v.txt\": No such file or directory"},
       {{"table", "."}, 2, "cannot read \".\": Is a directory"},
       {{"response", "--points", "1"}, 2, "--points must be from 2 to 1000000"},
@@ -107,9 +111,13 @@ TEST(AgreesWithWindow, InTextAndJson) {
   const struct {
     Args args;
     void (*command)(CommandView&);
-    Texts texts;  // expected text output
+    Texts texts;                    // expected text output
+    const char* windowC = nullptr;  // what the window's C field holds, when not --C's own text
   } rows[] = {
       {{"calc"}, RunCalculate, {{"F", "18.4848k"}, {"Q", "1.331402"}, {"serial_Q", "46.718840"}}},
+      // The start-up C written with an exponent, and longer than a field.
+      {{"calc", "--C", "2.51E-10"}, RunCalculate, {{"C", "251p"}, {"F", "18.4848k"}}, "251p"},
+      {{"calc", "--C", "2.5100000000000000000000000e-10"}, RunCalculate, {{"C", "251p"}}, "251p"},
       {{"solve", "c-from-q", "--Q", "1.331402"}, RunOptimizeCFromQ, {{"C", "251p"}, {"F", "18.4848k"}}},
       {{"solve", "c-from-q", "--Q", "0.7"},
        RunOptimizeCFromQ,
@@ -145,6 +153,7 @@ TEST(AgreesWithWindow, InTextAndJson) {
                                                  {"--RL", Field::RL}, {"--F", Field::F},   {"--Q", Field::Q}};
     for (std::size_t i = 0; i + 1 < row.args.size(); ++i)
       if (fields.count(row.args[i])) view.fields[fields.at(row.args[i])] = row.args[i + 1];
+    if (row.windowC) view.fields[Field::C] = row.windowC;
     row.command(view);
     ASSERT_TRUE(view.messages.empty());
     EXPECT_EQ(object.at("L").get<double>(), g_circuit.L);

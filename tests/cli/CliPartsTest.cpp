@@ -25,11 +25,42 @@ TEST(CsvField, QuotesOnlyWhatNeedsIt) {
   for (const auto& row : rows) EXPECT_EQ(CsvField(row.in), row.out) << row.in;
 }
 
-TEST(CheckValue, ReadsTheFieldsShareOfAnArgument) {
-  EXPECT_EQ(CheckValue("--L", "12\xCE\xBC", true), ParseEngValue("12u"));  // Greek mu as micro
-  // Only the 30 characters a command reads of a field count.
-  EXPECT_EQ(CheckValue("--L", std::string(29, '0') + "1k", true), 1.0);
+TEST(CheckValue, ReadsAWholeArgumentStrictly) {
+  EXPECT_EQ(CheckValue("--L", "12\xCE\xBC", true), ParseEngValue("12u"));   // Greek mu as micro
+  EXPECT_EQ(CheckValue("--L", std::string(29, '0') + "1k", true), 1000.0);  // never cut
   EXPECT_EQ(CheckValue("--RL", "0", false), 0.0);
+  const struct {
+    const char* argument;
+    const char* message;
+  } refused[] = {{"4,7k", "cannot read \"4,7k\" for --RL: \",7k\" is not part of a number"},
+                 {"47 k", "cannot read \"47 k\" for --RL: \" k\" is not part of a number"},
+                 {"0", "--RL must be greater than zero, not \"0\""}};
+  for (const auto& row : refused) {
+    try {
+      CheckValue("--RL", row.argument, true);
+      ADD_FAILURE() << row.argument;
+    } catch (const UsageError& e) {
+      EXPECT_STREQ(e.what(), row.message);
+    }
+  }
+}
+
+// A field must read the argument as the strict reader does.
+TEST(CheckValue, FieldTextReadsAsTheArgument) {
+  const struct {
+    const char* argument;
+    const char* field;
+  } rows[] = {{"47k", "47k"},
+              {"1e3", "1e3"},
+              {"12\xCE\xBC", "12\xB5"},
+              {"2.51E-10", "2.51e-10"},
+              {"2.5100000000000000000000000e-10", "2.51e-10"},
+              {"0000000000000000000000000000000047k", "47000"}};
+  for (const auto& row : rows) {
+    const std::string field = ArgumentFieldText("--C", row.argument, true);
+    EXPECT_EQ(field, row.field) << row.argument;
+    EXPECT_EQ(ParseEngValue(field.c_str()), CheckValue("--C", row.argument, true)) << row.argument;
+  }
 }
 
 }  // namespace

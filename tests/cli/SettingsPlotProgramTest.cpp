@@ -69,7 +69,7 @@ StageSettingsInput Stage(const char* cList, ListMode cMode, const char* rList, L
   in.L = "300m";
   in.RS = "740";
   in.cable = "100p";
-  in.rBase = "47k";
+  in.RL = "47k";  // the window's start-up RL, the one resistance when none is given
   in.cList = cList;
   in.cMode = cMode;
   in.rList = rList;
@@ -93,6 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsRow{"switches",
                     {"--c-values", "47p,100p,220p", "--c-switches", "--r-values", "100k 1k", "--r-switches"},
                     Stage("47p,100p,220p", ListMode::Switches, "100k 1k", ListMode::Switches)},
+        SettingsRow{"nobase",
+                    {"--c-values", "0 100p 220p", "--r-values", "47k 100k"},
+                    Stage("0 100p 220p", ListMode::Choices, "47k 100k", ListMode::Choices)},
         SettingsRow{"target",
                     {"--c-values", "0 100p 220p 330p", "--target-F", "20k", "--target-Q", "0.707"},
                     Targeted(Stage("0 100p 220p 330p", ListMode::Choices, "", ListMode::Choices))}),

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -54,7 +56,7 @@ const BadInput kBadInputs[] = {
      "Cannot read \"47p 100p\" in capacitance base"},
     {"MicroSignShownInUtf8", [](StageSettingsInput& in) { in.cList = "1\xB5x"; }, StageInput::CList,
      "Cannot read \"1\xC2\xB5x\" in stage capacitance"},
-    {"LongEntryCut", [](StageSettingsInput& in) { in.cList = std::string(40, '7'); }, StageInput::CList,
+    {"LongEntryCut", [](StageSettingsInput& in) { in.cList = std::string(40, '7') + "x"; }, StageInput::CList,
      "Cannot read \"777777777777777777777777777777\xE2\x80\xA6\" in stage capacitance"},
     {"EmptyL", [](StageSettingsInput& in) { in.L = ""; }, StageInput::L, "L is empty"},
     {"ZeroRS", [](StageSettingsInput& in) { in.RS = "0"; }, StageInput::RS, "\"0\" in RS must be above zero"},
@@ -96,6 +98,34 @@ TEST(StageSettingsInput, LAndRSAreReadAsCalculateReadsThem) {
   EXPECT_EQ(FindStageSettings(in).error, "");
 }
 
+// No base resistance is none: a list's values stand alone, and with no list
+// the window's RL is the one resistance.
+TEST(StageSettingsInput, ResistancesWithoutABase) {
+  const struct {
+    const char* rList;
+    const char* RL;
+    std::vector<double> rows;  // RL of each row, in input order
+    const char* error;
+  } rows[] = {{"47k 100k", "22k", {47e3, 100e3}, ""},
+              {"", "22k", {22e3}, ""},
+              {"", "22 k", {22.0}, ""},  // read as Calculate reads the field
+              {"", "", {}, "Every setting leaves the stage without a resistance"},
+              {"", "0", {}, "\"0\" in the window's RL must be above zero"}};
+  for (const auto& row : rows) {
+    StageSettingsInput in = Usable();
+    in.cList = "100p";
+    in.rBase = "";
+    in.rList = row.rList;
+    in.RL = row.RL;
+    const StageSettingsResult result = FindStageSettings(in);
+    EXPECT_EQ(result.error, row.error) << row.RL;
+    std::vector<double> RLs;
+    for (const auto& r : result.rows) RLs.push_back(r.RL);
+    std::sort(RLs.begin(), RLs.end());
+    EXPECT_EQ(RLs, row.rows) << row.rList << " / " << row.RL;
+  }
+}
+
 TEST(StageSettingsInput, WordsAreUtf8) {
   StageSettingsInput in = Usable();
   in.cList = "0.001\xB5";
@@ -105,26 +135,6 @@ TEST(StageSettingsInput, WordsAreUtf8) {
   const StageSettingsResult result = FindStageSettings(in);
   ASSERT_EQ(result.rows.size(), 2u);
   EXPECT_EQ(SettingWords(result, result.rows[1]), "0.001\xC2\xB5, 47k \xE2\x88\xA5 1k");
-}
-
-struct Entry {
-  const char* text;
-  std::optional<double> value;
-};
-
-TEST(StageSettingsInput, EntriesAreNumbersWithOnePrefix) {
-  const Entry entries[] = {
-      {"47k", 47e3}, {"0.1n", 0.1e-9}, {"+.5", 0.5},  {"-3m", -3e-3}, {"1\xB5", 1e-6}, {"220", 220.0},
-      {"22x0p", {}}, {"47kk", {}},     {"1e3", {}},   {".", {}},      {"k", {}},       {"", {}},
-      {"1,5", {}},   {"47 k", {}},     {"1.5.2", {}}, {"0x10", {}},
-  };
-  for (const Entry& e : entries) {
-    double value = -1.0;
-    EXPECT_EQ(ReadEntry(e.text, value), e.value.has_value()) << e.text;
-    if (e.value) {
-      EXPECT_DOUBLE_EQ(value, *e.value) << e.text;
-    }
-  }
 }
 
 TEST(StageSettingsInput, LevelTexts) {

@@ -1,0 +1,72 @@
+#include "engnum/EngValue.h"
+#include "engnum/StrictValue.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace {
+
+std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
+
+struct Row {
+  std::string text;
+  std::optional<double> value;  // none: refused
+  const char* why;              // what the problem names, or why the value is right
+};
+
+TEST(StrictValue, ReadsWholeNumbersWithOnePrefixOrAnExponent) {
+  const Row rows[] = {
+      {"47k", 47e3, "a prefix"},
+      {"0.1n", 0.1e-9, "a fraction and a prefix"},
+      {"+.5", 0.5, "a sign and no integer digits"},
+      {"-3m", -3e-3, "a negative value"},
+      {"1\xB5", 1e-6, "the micro sign"},
+      {"1u", 1e-6, "u for micro"},
+      {"220", 220.0, "no prefix"},
+      {"1E", 1e18, "a lone E is exa"},
+      {"1e3", 1e3, "an exponent"},
+      {"2.51E-10", 2.51e-10, "an upper-case exponent is no prefix when a sign follows"},
+      {"1E3", 1e3, "nor when a digit follows"},
+      {"2.5100000000000000000000000e-10", 2.51e-10, "longer than a field"},
+      {std::string(40, '0') + "47k", 47e3, "longer than a field, with a prefix"},
+      {"1e-999", 0.0, "too small reads as zero"},
+      {"22x0p", {}, "\"x0p\" is not part of a number"},
+      {"47kk", {}, "\"k\" is not part of a number"},
+      {"4,7k", {}, "\",7k\" is not part of a number"},
+      {"47 k", {}, "\" k\" is not part of a number"},
+      {" 47k", {}, "does not start with a number"},
+      {"1.5.2", {}, "\".2\" is not part of a number"},
+      {"0x10", {}, "\"x10\" is not part of a number"},
+      {"1e3k", {}, "an exponent and the prefix \"k\" together"},
+      {"1e", {}, "\"e\" is not part of a number"},
+      {"1e+", {}, "\"e+\" is an exponent without digits"},
+      {"1e999", {}, "beyond the range of a number"},
+      {".", {}, "does not start with a number"},
+      {"k", {}, "does not start with a number"},
+      {"", {}, "empty"},
+  };
+  for (const Row& row : rows) {
+    double value = -1.0;
+    std::string problem;
+    ASSERT_EQ(ReadStrictValue(row.text, value, &problem), row.value.has_value()) << row.text;
+    if (row.value)
+      EXPECT_DOUBLE_EQ(value, *row.value) << row.text << ": " << row.why;
+    else
+      EXPECT_NE(problem.find(row.why), std::string::npos) << row.text << " gave " << problem;
+  }
+}
+
+TEST(StrictValue, GivesAFieldsBitsForTheSameText) {
+  for (const char* text : {"47k", "251p", "300m", "2.2\xB5", "12u", "-4.7u", "1.000001M", "0.3", ".5k", "740",
+                           "18.4848k", "999.995m", "1Y", "1y", "1e3", "1.5e-7"}) {
+    double value = 0.0;
+    ASSERT_TRUE(ReadStrictValue(text, value)) << text;
+    EXPECT_EQ(Bits(value), Bits(ParseEngValue(text))) << text;
+  }
+}
+
+}  // namespace
