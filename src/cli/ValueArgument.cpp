@@ -2,8 +2,8 @@
 
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
+#include "engnum/FieldTextUtf8.h"
 #include "engnum/NumberText.h"
-#include "presets/Utf8Text.h"
 
 #include <cmath>
 
@@ -19,7 +19,7 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 // A value typed on the command line is read as one in the preset file.
-std::string ArgumentToFieldBytes(std::string_view argument) { return PresetValueToFieldBytes(argument); }
+std::string ArgumentToFieldBytes(std::string_view argument) { return Utf8ToFieldBytes(argument); }
 
 double CheckValue(std::string_view option, std::string_view argument, bool positive) {
   // Only what a command reads of the field counts.
