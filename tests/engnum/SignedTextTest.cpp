@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
 TEST(SignedText, SignAlwaysAndNeverMinusZero) {
@@ -11,13 +9,9 @@ TEST(SignedText, SignAlwaysAndNeverMinusZero) {
     double value;
     int decimals;
     const char* text;
-  } rows[] = {
-      {3.149, 2, "+3.15"},  {-1.2, 2, "-1.20"},   {0.0, 2, "+0.00"},   {-0.0, 2, "+0.00"},
-      {-0.001, 2, "+0.00"}, {-0.006, 2, "-0.01"}, {0.004, 2, "+0.00"}, {-66.14, 1, "-66.1"},
-      {-0.04, 1, "+0.0"},   {-3, 0, "-3"},        {0.5, 1, "+0.5"},    {-120.0, 2, "-120.00"},
-  };
+  } rows[] = {{3.149, 2, "+3.15"},  {-1.2, 2, "-1.20"}, {-0.0, 2, "+0.00"}, {-0.001, 2, "+0.00"},
+              {-0.006, 2, "-0.01"}, {-0.04, 1, "+0.0"}, {-3, 0, "-3"},      {0.5, 1, "+0.5"}};
   for (const auto& row : rows) EXPECT_EQ(SignedFixed(row.value, row.decimals), row.text) << row.value;
-  EXPECT_EQ(SignedDbText(2.866), "+2.87 dB");
   EXPECT_EQ(SignedDbText(-0.004), "+0.00 dB");
 }
 
