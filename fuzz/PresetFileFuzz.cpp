@@ -1,8 +1,8 @@
 // Arbitrary bytes as a preset file, fed whole and in chunks whose size the
 // first byte picks: both must give the same entries, and every entry must keep
 // to the limits the table and the fields rely on.
+#include "engnum/FieldTextUtf8.h"
 #include "presets/PresetFile.h"
-#include "presets/Utf8Text.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,8 +19,8 @@ void Check(const PresetEntry& e) {
   for (std::string_view value : {e.first, e.second}) {
     // A value is limited in characters (UTF-8 counts as typed), and what
     // reaches a field keeps to the field's bytes.
-    if (value.empty() || PresetValueLength(value) > kPresetValueLength) std::abort();
-    if (PresetValueToFieldBytes(value).size() > kPresetValueLength) std::abort();
+    if (value.empty() || FieldBytesLength(value) > kPresetValueLength) std::abort();
+    if (Utf8ToFieldBytes(value).size() > kPresetValueLength) std::abort();
     if (value.find_first_of(std::string_view(" \t\n\0", 4)) != std::string_view::npos) std::abort();
   }
   if (e.initLoad != (e.name == kInitLoadName)) std::abort();

@@ -2,6 +2,7 @@
 
 #include "Circuit.h"
 
+#include <algorithm>
 #include <cmath>
 
 // With x = (f / F)^2 the response's squared magnitude is 1 / D(x), where
@@ -14,15 +15,27 @@ bool IsPositiveFinite(double v) { return std::isfinite(v) && v > 0.0; }
 
 bool IsFrequency(double f) { return std::isfinite(f) && f >= 0.0; }
 
+// log10 of D = (1 - r^2)^2 + (r / Q)^2, the same D written so that neither
+// term is squared before its logarithm is taken: right however far r and Q
+// lie from 1, where r^4 or 1/Q^2 overflow and D near F underflows to zero.
+double Log10DScaled(double r, double Q) {
+  if (r == 0.0) return 0.0;
+  const double logQTerm = std::log10(r) - std::log10(Q);  // log10(r / Q)
+  const double r2 = r * r;
+  const double p = std::isfinite(r2) ? std::fabs(1.0 - r2) : 0.0;
+  const double logPTerm = std::isfinite(r2) ? (p > 0.0 ? std::log10(p) : -HUGE_VAL) : 2.0 * std::log10(r);
+  const double high = std::max(logQTerm, logPTerm);
+  const double low = std::min(logQTerm, logPTerm);
+  return 2.0 * high + std::log1p(std::pow(10.0, 2.0 * (low - high))) / std::log(10.0);
+}
+
 // Level in dB of the valid curve at the valid frequency f.
 double Level(double f, double F, double Q) {
   const double r = f / F;
   const double a = (1.0 / (Q * Q)) - 2.0;
   const double d = ((r * r) * r) * r + a * r * r + 1.0;
-  if (std::isfinite(d)) return -10.0 * std::log10(d);
-  // Far above F, where r^4 overflows: D = r^4 (1 + a / r^2 + 1 / r^4).
-  const double inv = 1.0 / (r * r);
-  return -40.0 * std::log10(r) - 10.0 * std::log10(1.0 + a * inv + inv * inv);
+  if (std::isfinite(d) && d > 0.0) return -10.0 * std::log10(d);
+  return -10.0 * Log10DScaled(r, Q);
 }
 
 }  // namespace
@@ -59,9 +72,18 @@ std::optional<double> FallFrequency(double F, double Q, double dropDb) {
   const double gm1 = std::expm1(dropDb * (std::log(10.0) / 10.0));  // g - 1
   const double a = (1.0 / (Q * Q)) - 2.0;
   const double s = std::sqrt(a * a + 4.0 * gm1);
-  // Whichever form of the root adds rather than subtracts.
-  const double x = a <= 0.0 ? (s - a) / 2.0 : (2.0 * gm1) / (a + s);
-  const double f = F * std::sqrt(x);
+  double f;
+  if (std::isfinite(s)) {
+    // Whichever form of the root adds rather than subtracts.
+    const double x = a <= 0.0 ? (s - a) / 2.0 : (2.0 * gm1) / (a + s);
+    f = F * std::sqrt(x);
+  } else {
+    // a^2 overflows (Q far below 1): the root 2 (g-1) / (a + s) with Q^2
+    // taken out of a and s, so that nothing is squared that could overflow.
+    const double b = 1.0 - 2.0 * (Q * Q);                               // a Q^2
+    const double t = std::sqrt(b * b + 4.0 * gm1 * (Q * Q) * (Q * Q));  // s Q^2
+    f = F * (Q * std::sqrt((2.0 * gm1) / (b + t)));
+  }
   if (!std::isfinite(f) || !(f > 0.0)) return std::nullopt;  // beyond the range of a double
   return f;
 }

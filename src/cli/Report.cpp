@@ -1,7 +1,10 @@
 #include "Report.h"
 
 #include "engnum/EngValue.h"
+#include "engnum/FieldTextUtf8.h"
 #include "engnum/NumberText.h"
+#include "engnum/SignedText.h"
+#include "files/CommandLine.h"
 
 #include <nlohmann/json.hpp>
 
@@ -17,35 +20,24 @@ using Json = nlohmann::ordered_json;
 
 bool Present(const Cell& cell) { return cell.number && std::isfinite(*cell.number); }
 
-// 8-bit field text as UTF-8: bytes from 0x80 are Latin-1 characters.
-void AppendFieldBytes(std::string& out, std::string_view bytes) {
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      out += c;
-    } else {
-      out += static_cast<char>(0xC0 | (byte >> 6));
-      out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-}
-
 void AppendHumanText(std::string& out, const Column& column, const Cell& cell) {
   if (column.style == Style::Name) {
-    out += cell.text;
+    out += TerminalText(cell.text);
   } else if (!cell.text.empty()) {
-    AppendFieldBytes(out, cell.text);
+    out += TerminalText(FieldBytesToUtf8(cell.text));
   } else if (!Present(cell)) {
     out += '-';
   } else if (column.style == Style::Eng) {
     char text[kEngTextSize];
-    AppendFieldBytes(out, FormatEngValue(*cell.number, 6, text));
+    out += FieldBytesToUtf8(FormatEngValue(*cell.number, 6, text));
   } else if (column.style == Style::Score) {
     char text[kEngTextSize];
     WriteGeneral(*cell.number, 4, text, sizeof text);
     out += text;
+  } else if (column.style == Style::Db) {
+    out += SignedFixed(*cell.number, 2);
   } else {
-    out += FormatFixed(*cell.number, column.style == Style::Q ? 6 : column.style == Style::Db ? 2 : 0);
+    out += FormatFixed(*cell.number, column.style == Style::Q ? 6 : 0);
   }
 }
 
@@ -150,6 +142,8 @@ class TextWriter : public ReportWriter {
 class CsvWriter : public ReportWriter {
  public:
   CsvWriter(std::vector<Column> columns, std::FILE* out) : m_columns(std::move(columns)), m_out(out) {
+    // CRLF as written: a Windows text stream would make it "\r\r\n".
+    SetBinaryMode(m_out);
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
       if (i) m_line += ',';
       m_line += CsvField(m_columns[i].key);
@@ -262,8 +256,21 @@ std::string CsvField(std::string_view text) {
   return field;
 }
 
-std::string FieldBytesToUtf8(std::string_view bytes) {
-  std::string text;
-  AppendFieldBytes(text, bytes);
-  return text;
+std::string TerminalText(std::string_view text) {
+  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      shown += kReplacement;
+    } else if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0 &&
+               static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+      shown += kReplacement;  // U+0080..U+009F
+      ++i;
+    } else {
+      shown += text[i];
+    }
+  }
+  return shown;
 }

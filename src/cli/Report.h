@@ -18,7 +18,7 @@ enum class Style {
   Name,   // a UTF-8 string, the same in every format
   Eng,    // engineering notation at six digits ("18.4848k")
   Q,      // six decimals
-  Db,     // two decimals
+  Db,     // two decimals and a sign, as the window writes levels
   Count,  // a whole number
   Score   // four significant digits
 };
@@ -56,5 +56,6 @@ std::string ShortestDecimal(double value);
 // with quotes doubled.
 std::string CsvField(std::string_view text);
 
-// 8-bit field text (micro sign 0xB5) as UTF-8.
-std::string FieldBytesToUtf8(std::string_view bytes);
+// UTF-8 text as a terminal may show it: every control character (C0, DEL and
+// C1, which start escape sequences) becomes U+FFFD.
+std::string TerminalText(std::string_view text);

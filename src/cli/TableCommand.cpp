@@ -6,6 +6,7 @@
 #include "circuit/Circuit.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
+#include "engnum/FieldTextUtf8.h"
 #include "files/FilePath.h"
 #include "presets/CartridgeMap.h"
 #include "presets/NameOrder.h"
@@ -97,9 +98,10 @@ int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output
       for (const double value : {g_circuit.L, g_circuit.RS, g_circuit.C, g_circuit.RL})
         cells.push_back(Cell{IfPositive(value), {}});
       cells.resize(1 + NetworkColumns().size());
-      std::fprintf(output.err, "varnholt-calc: %s: L \"%s\", RS \"%s\": %s\n", cells[0].text.c_str(),
-                   FieldBytesToUtf8(view.Text(Field::L)).c_str(),
-                   FieldBytesToUtf8(view.Text(Field::RS)).c_str(),
+      std::fprintf(output.err, "varnholt-calc: %s: L \"%s\", RS \"%s\": %s\n",
+                   TerminalText(cells[0].text).c_str(),
+                   TerminalText(FieldBytesToUtf8(view.Text(Field::L))).c_str(),
+                   TerminalText(FieldBytesToUtf8(view.Text(Field::RS))).c_str(),
                    "cannot be read, or not greater than zero");
       status = 1;
     }

@@ -3,8 +3,8 @@
 #include "Report.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
+#include "engnum/FieldTextUtf8.h"
 #include "engnum/StrictValue.h"
-#include "presets/Utf8Text.h"
 
 #include <bit>
 #include <cstdint>
@@ -21,7 +21,7 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 // A value typed on the command line is read as one in the preset file.
-std::string ArgumentToFieldBytes(std::string_view argument) { return PresetValueToFieldBytes(argument); }
+std::string ArgumentToFieldBytes(std::string_view argument) { return Utf8ToFieldBytes(argument); }
 
 double CheckValue(std::string_view option, std::string_view argument, bool positive) {
   const std::string shown = Quoted(argument);

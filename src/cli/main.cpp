@@ -1,5 +1,6 @@
 // varnholt-calc: the calculator's commands for tables and scripts.
 #include "Commands.h"
+#include "Report.h"
 #include "ValueArgument.h"
 #include "Version.h"
 #include "files/CommandLine.h"
@@ -200,7 +201,8 @@ int main(int argc, char** argv) {
       status = RunPlotCommand(plot, network, output);
     }
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "varnholt-calc: %s\n", e.what());
+    // A message may quote a preset file's bytes.
+    std::fprintf(stderr, "varnholt-calc: %s\n", TerminalText(e.what()).c_str());
     return kUsageStatus;
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -3,8 +3,8 @@
 #include "LoadMapColours.h"
 #include "engnum/EngValue.h"
 #include "engnum/NumberText.h"
+#include "engnum/SignedText.h"
 #include "plot/PlotFrame.h"
-#include "plot/PlotReadout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,10 +23,7 @@ int Round(double v) { return TruncToPixels(std::floor(v + 0.5)); }
 // An approximate half width of a label, for centring it; the canvas measures no text.
 int HalfWidth(const std::string& text, double ratio) { return Px(3, ratio) * static_cast<int>(text.size()); }
 
-std::string ContourText(double level) {
-  std::string text = FormatFixed(std::fabs(level), level == std::trunc(level) ? 0 : 1);
-  return (level < 0 ? "-" : "+") + text;
-}
+std::string ContourText(double level) { return SignedFixed(level, level == std::trunc(level) ? 0 : 1); }
 
 void Line(PlotCanvas& canvas, int x0, int y0, int x1, int y1) {
   canvas.MoveTo(x0, y0);
@@ -288,6 +285,6 @@ std::string LoadMapReadout(const LoadMap& map, const PlotRect& client, int x, in
   const LoadMapNode node = LoadMapFigures(map.input.L, map.input.RS, load->C, load->RL, map.input.bandEdge);
   std::string text = "C " + FormatEngValue(load->C, 6) + "  RL " + FormatEngValue(load->RL, 6) + "  F " +
                      FormatEngValue(node.F, 6) + "  Q " + FormatFixed(node.Q, 6);
-  if (!std::isnan(node.deviationDb)) text += "  " + SignedLevelText(node.deviationDb) + " dB";
+  if (!std::isnan(node.deviationDb)) text += "  " + SignedDbText(node.deviationDb);
   return text;
 }

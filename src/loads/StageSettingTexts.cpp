@@ -1,34 +1,15 @@
 #include "StageSettingTexts.h"
 
 #include "engnum/EngValue.h"
+#include "engnum/FieldTextUtf8.h"
 #include "engnum/NumberText.h"
+#include "engnum/SignedText.h"
 
-std::string Latin1ToUtf8(const std::string& bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      text += c;
-    } else {
-      text += static_cast<char>(0xC0 | (byte >> 6));
-      text += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return text;
-}
-
-std::string LevelText(const std::optional<double>& db) {
-  if (!db) return "none";
-  std::string number = FormatFixed(*db, 2);
-  if (number == "-0.00") number = "0.00";
-  if (number[0] != '-' && number != "0.00") number = "+" + number;
-  return number + " dB";
-}
+std::string LevelText(const std::optional<double>& db) { return db ? SignedDbText(*db) : "none"; }
 
 namespace {
 
-std::string Eng(double value) { return Latin1ToUtf8(FormatEngValue(value, 6)); }
+std::string Eng(double value) { return FieldBytesToUtf8(FormatEngValue(value, 6)); }
 
 }  // namespace
 

@@ -21,8 +21,5 @@ struct StageSettingTexts {
 
 StageSettingTexts RowTexts(const StageSettingsResult& result, const StageSettingRow& row);
 
-// A level in dB: "+2.87 dB", "-0.45 dB", "0.00 dB"; "none" without a figure.
+// A level in dB: "+2.87 dB", "-0.45 dB", "+0.00 dB"; "none" without a figure.
 std::string LevelText(const std::optional<double>& db);
-
-// The core's 8-bit text (micro sign 0xB5, Latin-1 otherwise) as UTF-8.
-std::string Latin1ToUtf8(const std::string& bytes);

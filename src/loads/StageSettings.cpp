@@ -2,11 +2,11 @@
 #include "engnum/StrictValue.h"
 
 #include "BigCount.h"
-#include "StageSettingTexts.h"
 #include "ValueList.h"
 #include "circuit/Circuit.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
+#include "engnum/FieldTextUtf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +58,7 @@ const char* NameOf(StageInput input) {
 // The entry as it stands in a message: UTF-8, and not longer than a field.
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kShown = 30;
-  std::string shown = Latin1ToUtf8(std::string(text.substr(0, kShown)));
+  std::string shown = FieldBytesToUtf8(std::string(text.substr(0, kShown)));
   if (text.size() > kShown) shown += "\xE2\x80\xA6";  // ellipsis
   return "\"" + shown + "\"";
 }
@@ -171,7 +171,7 @@ std::string Joined(const std::vector<std::string_view>& parts, const char* separ
   std::string text;
   for (std::string_view part : parts) {
     if (!text.empty()) text += separator;
-    text += Latin1ToUtf8(std::string(part));
+    text += FieldBytesToUtf8(std::string(part));
   }
   return text;
 }

@@ -3,27 +3,12 @@
 #include "circuit/ResponseFigures.h"
 #include "engnum/EngValue.h"
 #include "engnum/NumberText.h"
+#include "engnum/SignedText.h"
 
 #include <cmath>
 #include <limits>
 
-namespace {
-
-std::string Signed(double value, int decimals) {
-  std::string text = FormatFixed(value, decimals);
-  if (text[0] == '-') {
-    // A value that rounds to zero is written without a sign of its own.
-    if (text.find_first_not_of("-0.") == std::string::npos) text[0] = '+';
-    return text;
-  }
-  return "+" + text;
-}
-
-}  // namespace
-
 std::string FrequencyText(double hertz) { return FormatEngValue(hertz, 4) + "Hz"; }
-
-std::string SignedLevelText(double db) { return Signed(db, 2); }
 
 std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y,
                             const std::vector<PlotExtraCurve>& extras) {
@@ -53,10 +38,10 @@ std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client
   const auto level = LevelDb(f, F, Q);
   const auto phase = PhaseDeg(f, F, Q);
   if (level && phase && std::isfinite(*level)) {
-    text += SignedLevelText(*level) + " dB  " + Signed(*phase, 1) + "\xB0";
+    text += SignedDbText(*level) + "  " + SignedFixed(*phase, 1) + "\xB0";
     return name ? text + "  " + *name : text;
   }
-  return text + SignedLevelText(frame.LevelAt(y)) + " dB";
+  return text + SignedDbText(frame.LevelAt(y));
 }
 
 std::string PlotDescription(const ResponsePlotView& view) {
@@ -67,11 +52,11 @@ std::string PlotDescription(const ResponsePlotView& view) {
   if (!IsValidCurve(F, Q) || !fall || !at20k) return "No curve";
   std::string text;
   if (const auto peak = Peak(F, Q)) {
-    text = "Peak " + SignedLevelText(peak->levelDb) + " dB at " + FrequencyText(peak->frequency);
+    text = "Peak " + SignedDbText(peak->levelDb) + " at " + FrequencyText(peak->frequency);
   } else {
     text = "No peak";
   }
-  return text + "; -3 dB at " + FrequencyText(*fall) + "; 20kHz: " + SignedLevelText(*at20k) + " dB";
+  return text + "; -3 dB at " + FrequencyText(*fall) + "; 20kHz: " + SignedDbText(*at20k);
 }
 
 std::string PlotDataTsv(const ResponsePlotView& view, const PlotRect& client) {

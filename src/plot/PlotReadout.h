@@ -29,5 +29,3 @@ std::string PlotDataTsv(const ResponsePlotView& view, const PlotRect& client);
 
 // "15.66kHz": a frequency at 4 digits with its prefix and unit.
 std::string FrequencyText(double hertz);
-// "+3.15", "-0.00" written as "+0.00": a level signed, with two decimals.
-std::string SignedLevelText(double db);

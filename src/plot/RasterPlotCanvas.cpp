@@ -1,6 +1,7 @@
 #include "plot/RasterPlotCanvas.h"
 
 #include "plot/LineRaster.h"
+#include "ui/FieldText.h"
 
 #include <QPainter>
 #include <QString>
@@ -165,7 +166,7 @@ void RasterPlotCanvas::LineTo(int x, int y) {
 
 void RasterPlotCanvas::TextOut(int x, int y, std::string_view text) {
   if (m_image.isNull()) return;
-  const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const QString string = FromFieldBytes(text);
   if (m_ratio != 1.0) {
     DrawTextScaled(x, y, string);
     return;

@@ -2,6 +2,7 @@
 
 #include "plot/PlotReadout.h"
 #include "plot/RasterPlotCanvas.h"
+#include "ui/FieldText.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,7 +35,7 @@ void CResponsePlot::CurveChanged() {
 }
 
 void CResponsePlot::UpdateDescription() {
-  const QString text = QString::fromLatin1(PlotDescription(View()));
+  const QString text = FromFieldBytes(PlotDescription(View()));
   if (text != accessibleDescription()) setAccessibleDescription(text);
 }
 
@@ -67,8 +68,7 @@ void CResponsePlot::paintEvent(QPaintEvent*) {
 }
 
 QString CResponsePlot::ReadoutAt(QPoint pos) const {
-  return QString::fromLatin1(
-      PlotReadoutText(View(), {0, 0, width(), height()}, pos.x(), pos.y(), m_extraCurves));
+  return FromFieldBytes(PlotReadoutText(View(), {0, 0, width(), height()}, pos.x(), pos.y(), m_extraCurves));
 }
 
 void CResponsePlot::mouseMoveEvent(QMouseEvent* event) {

@@ -1,4 +1,5 @@
 #include "plot/SvgPlotCanvas.h"
+#include "engnum/FieldTextUtf8.h"
 
 #include <charconv>
 #include <utility>
@@ -64,11 +65,8 @@ std::string XmlEscape(std::string_view latin1) {
       default:
         if (byte < 0x20 || byte == 0x7F) {
           out += "\xEF\xBF\xBD";  // XML allows no control characters
-        } else if (byte < 0x80) {
-          out += c;
         } else {
-          out += static_cast<char>(0xC0 | (byte >> 6));
-          out += static_cast<char>(0x80 | (byte & 0x3F));
+          AppendUtf8(out, byte);
         }
     }
   }

@@ -3,9 +3,9 @@
 #include "CartridgeMap.h"
 #include "PresetFile.h"
 #include "PresetView.h"
-#include "Utf8Text.h"
 #include "circuit/Circuit.h"
 #include "engnum/EngValue.h"
+#include "engnum/FieldTextUtf8.h"
 #include "engnum/NumberText.h"
 
 #include <cmath>
@@ -24,7 +24,7 @@ constexpr std::string_view kHintPrefix = "Serial Q = ";
 constexpr std::string_view kHintSuffix = " (limits max total Q)";
 
 void CopyValue(char (&out)[16], std::string_view value) {
-  const std::string bytes = PresetValueToFieldBytes(value);
+  const std::string bytes = Utf8ToFieldBytes(value);
   // The reader has already rejected longer values; the bound holds regardless.
   const std::size_t length = bytes.size() < sizeof out ? bytes.size() : sizeof out - 1;
   std::memcpy(out, bytes.data(), length);
@@ -46,8 +46,8 @@ void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::st
   std::vector<std::string> newNames;
   const PresetSink sink = [&](const PresetEntry& entry) {
     if (entry.initLoad) {
-      view.SetFieldText(Field::C, PresetValueToFieldBytes(entry.first));
-      view.SetFieldText(Field::RL, PresetValueToFieldBytes(entry.second));
+      view.SetFieldText(Field::C, Utf8ToFieldBytes(entry.first));
+      view.SetFieldText(Field::RL, Utf8ToFieldBytes(entry.second));
       return;
     }
     CartridgePreset preset;

@@ -1,6 +1,6 @@
 #include "PresetFile.h"
 
-#include "Utf8Text.h"
+#include "engnum/FieldTextUtf8.h"
 #include "files/FilePath.h"
 
 #include <cstdio>
@@ -39,7 +39,7 @@ bool ParsePresetPiece(std::string_view piece, PresetEntry& entry) {
   if (first.empty() || second.empty()) return false;
   // Cutting a longer value would silently turn it into another number.
   // A value counts in characters: a UTF-8 micro sign is one, as typed.
-  if (PresetValueLength(first) > kPresetValueLength || PresetValueLength(second) > kPresetValueLength)
+  if (FieldBytesLength(first) > kPresetValueLength || FieldBytesLength(second) > kPresetValueLength)
     return false;
 
   entry.name = piece.substr(0, quote);

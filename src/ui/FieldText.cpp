@@ -1,6 +1,6 @@
 #include "FieldText.h"
 
-#include "presets/Utf8Text.h"
+#include "engnum/FieldTextUtf8.h"
 
 #include <QList>
 #include <QStringView>
@@ -15,6 +15,4 @@ std::string ToFieldBytes(const QString& text, std::size_t maxChars) {
   return bytes;
 }
 
-QString FromFieldBytes(const std::string& bytes) {
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+QString FromFieldBytes(std::string_view bytes) { return QString::fromStdString(FieldBytesToUtf8(bytes)); }

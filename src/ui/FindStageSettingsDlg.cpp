@@ -27,10 +27,6 @@ std::string Bytes(const QLineEdit& edit) {
   return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
 }
 
-QString Text(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QLabel* Label(const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text));
   label->setBuddy(buddy);
@@ -45,7 +41,7 @@ bool IsUsable(const std::string& field) {
 
 // Legend names are 8-bit: the parallel sign becomes "||".
 std::string LegendName(const std::string& utf8) {
-  QString text = Text(utf8);
+  QString text = QString::fromStdString(utf8);
   text.replace(QChar(0x2225), QStringLiteral("||"));
   return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
 }
@@ -260,8 +256,8 @@ void CFindStageSettingsDlg::Recompute() {
   m_editTargetF.setEnabled(in.rankBy == RankBy::Target);
   m_editTargetQ.setEnabled(in.rankBy == RankBy::Target);
   StageSettingsResult result = FindStageSettings(in);
-  Mark(result.input, Text(result.error));
-  m_problem.setText(Text(result.error));
+  Mark(result.input, QString::fromStdString(result.error));
+  m_problem.setText(QString::fromStdString(result.error));
   m_problem.setVisible(!result.error.empty());
   m_model.SetResult(std::move(result));
   m_table.setColumnHidden(StageSettingsModel::Distance, in.rankBy != RankBy::Target);

@@ -159,8 +159,7 @@ void CLoadCalcDlg::SetFieldText(Field field, const std::string& text) {
 }
 
 void CLoadCalcDlg::ShowMessage(const std::string& text, const char* caption) {
-  RunMessageBox(this, FromFieldBytes(text), caption ? QString::fromLatin1(caption) : QString(),
-                QMessageBox::Ok);
+  RunMessageBox(this, FromFieldBytes(text), caption ? FromFieldBytes(caption) : QString(), QMessageBox::Ok);
 }
 
 void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
@@ -171,8 +170,8 @@ void CLoadCalcDlg::ShowCurve(double F, double Q, bool current) {
 }
 
 bool CLoadCalcDlg::ConfirmExit() {
-  return RunMessageBox(this, QString::fromLatin1(kExitQuestion), QString(),
-                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+  return RunMessageBox(this, FromFieldBytes(kExitQuestion), QString(), QMessageBox::Ok | QMessageBox::Cancel,
+                       QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 bool CLoadCalcDlg::OnSysCommand(unsigned nID) {
@@ -307,7 +306,7 @@ void CLoadCalcDlg::AppendAboutToSystemMenu() {
   if (menu) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX,
-                reinterpret_cast<const wchar_t*>(QString::fromLatin1(kAboutMenuText).utf16()));
+                reinterpret_cast<const wchar_t*>(FromFieldBytes(kAboutMenuText).utf16()));
   }
 #endif
   // Other window systems give a program no system menu to extend; the About

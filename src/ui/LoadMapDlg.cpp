@@ -36,7 +36,7 @@ std::optional<LoadMapRange> ReadRange(const QLineEdit& edit, const QString& name
     return std::nullopt;
   }
   if (const std::string fault = LoadMapRangeProblem(range); !fault.empty()) {
-    problem = name + QLatin1Char(' ') + QString::fromLatin1(fault);
+    problem = name + QLatin1Char(' ') + FromFieldBytes(fault);
     return std::nullopt;
   }
   return range;

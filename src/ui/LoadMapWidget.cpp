@@ -1,5 +1,6 @@
 #include "LoadMapWidget.h"
 
+#include "FieldText.h"
 #include "PlotExport.h"
 #include "plot/RasterPlotCanvas.h"
 #include "plot/SvgPlotCanvas.h"
@@ -53,7 +54,7 @@ std::string CLoadMapWidget::Svg() const {
 
 QString CLoadMapWidget::ReadoutAt(QPoint pos) const {
   if (!m_map) return {};
-  return QString::fromLatin1(LoadMapReadout(*m_map, {0, 0, width(), height()}, pos.x(), pos.y()));
+  return FromFieldBytes(LoadMapReadout(*m_map, {0, 0, width(), height()}, pos.x(), pos.y()));
 }
 
 void CLoadMapWidget::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, Render(devicePixelRatioF())); }

@@ -1,5 +1,6 @@
 #include "PlotExport.h"
 
+#include "FieldText.h"
 #include "MessageBoxes.h"
 #include "files/SafeFile.h"
 #include "plot/PlotReadout.h"
@@ -29,7 +30,7 @@ void CopyPlotImage(const CResponsePlot& plot) {
 
 void CopyPlotData(const CResponsePlot& plot) {
   const std::string tsv = PlotDataTsv(plot.View(), {0, 0, plot.width(), plot.height()});
-  QGuiApplication::clipboard()->setText(QString::fromLatin1(tsv));
+  QGuiApplication::clipboard()->setText(FromFieldBytes(tsv));
 }
 
 SvgTextStyle SvgStyleOf(const QWidget& widget) {
@@ -42,7 +43,7 @@ SvgTextStyle SvgStyleOf(const QWidget& widget) {
   style.ascent = metrics.ascent();
   style.height = metrics.height();
   style.advance = [metrics](std::string_view text) {
-    return metrics.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    return metrics.horizontalAdvance(FromFieldBytes(text));
   };
   return style;
 }

@@ -38,10 +38,6 @@ double SortKey(const StageSettingRow& row, int column) {
   }
 }
 
-QString Text(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 }  // namespace
 
 StageSettingsModel::StageSettingsModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -78,23 +74,23 @@ QVariant StageSettingsModel::data(const QModelIndex& index, int role) const {
   const StageSettingTexts texts = RowTexts(m_result, *row);
   switch (index.column()) {
     case Setting:
-      return Text(texts.setting);
+      return QString::fromStdString(texts.setting);
     case CTotal:
-      return Text(texts.C);
+      return QString::fromStdString(texts.C);
     case RL:
-      return Text(texts.RL);
+      return QString::fromStdString(texts.RL);
     case F:
-      return Text(texts.F);
+      return QString::fromStdString(texts.F);
     case Q:
-      return Text(texts.Q);
+      return QString::fromStdString(texts.Q);
     case PeakLevel:
-      return Text(texts.peak);
+      return QString::fromStdString(texts.peak);
     case LevelAt20k:
-      return Text(texts.levelAt20k);
+      return QString::fromStdString(texts.levelAt20k);
     case Deviation:
-      return Text(texts.deviation);
+      return QString::fromStdString(texts.deviation);
     case Distance:
-      return Text(texts.distance);
+      return QString::fromStdString(texts.distance);
     default:
       return {};
   }

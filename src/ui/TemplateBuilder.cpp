@@ -1,6 +1,7 @@
 #include "TemplateBuilder.h"
 
 #include "AppIcon.h"
+#include "FieldText.h"
 #include "ResourceIds.h"
 #include "plot/WindowPlot.h"
 
@@ -50,7 +51,7 @@ QWidget* CreateItem(const DialogItem& item, QWidget& window) {
 // What the template says about a control, whether the window supplied it or
 // the builder made it.
 void SetUpItem(const DialogItem& item, QWidget& widget) {
-  const QString text = QString::fromLatin1(item.text);
+  const QString text = item.text ? FromFieldBytes(item.text) : QString();
   switch (item.kind) {
     case ItemKind::kStatic:
       if (auto* label = qobject_cast<QLabel*>(&widget)) SetUpLabel(*label, text);
@@ -112,7 +113,7 @@ QFont DialogFont() {
 std::vector<QWidget*> BuildFromTemplate(QWidget& window, const DialogTemplate& dialogTemplate,
                                         const std::map<int, QWidget*>& bound) {
   window.setFont(DialogFont());
-  window.setWindowTitle(QString::fromLatin1(dialogTemplate.title));
+  window.setWindowTitle(FromFieldBytes(dialogTemplate.title));
   const DialogUnits units = DialogUnits::ForWidget(window);
   window.setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
 

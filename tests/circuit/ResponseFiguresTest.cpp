@@ -109,6 +109,47 @@ TEST(ResponseFigures, AgreeWithBruteForce) {
   }
 }
 
+// Q far from 1, where Q^2 or 1/Q^2 leave the range of a double. With
+// D = (1 - r^2)^2 + (r/Q)^2 the answers are plain: at F the level is
+// 20 log10 Q; for tiny Q the -3 dB point is F Q sqrt(g - 1) (g = 10^0.3), for
+// huge Q it is F sqrt(1 + sqrt(g)).
+TEST(ResponseFigures, StayRightForExtremeQ) {
+  const double F = 1e4;
+  const double tinyFall = std::sqrt(std::pow(10.0, 0.3) - 1.0);
+  const double hugeFall = std::sqrt(1.0 + std::pow(10.0, 0.15));
+  const double log4 = 10 * std::log10(4.0);
+  const struct {
+    double Q;
+    double fallHz;
+    double atF, at2F;  // dB
+    bool peak;
+  } rows[] = {
+      {1e-76, F * 1e-76 * tinyFall, -1520, -1520 - log4, false},  // the last that worked
+      {1e-100, F * 1e-100 * tinyFall, -2000, -2000 - log4, false},
+      {1e-300, F * 1e-300 * tinyFall, -6000, -6000 - log4, false},  // 1/Q^2 overflows itself
+      {1e100, F * hugeFall, 2000, -10 * std::log10(9.0), true},
+      {1e300, F * hugeFall, 6000, -10 * std::log10(9.0), true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "Q=" << row.Q);
+    const auto fall = FallFrequency(F, row.Q, 3.0);
+    ASSERT_TRUE(fall);
+    EXPECT_NEAR(*fall, row.fallHz, row.fallHz * 1e-12);
+    EXPECT_NEAR(*LevelDb(F, F, row.Q), row.atF, 1e-9);
+    EXPECT_NEAR(*LevelDb(2 * F, F, row.Q), row.at2F, 1e-9);
+    EXPECT_EQ(*LevelDb(0, F, row.Q), 0.0);
+    const auto peak = Peak(F, row.Q);
+    ASSERT_EQ(peak.has_value(), row.peak);
+    // A band that ends at F: its largest deviation is the level there.
+    EXPECT_NEAR(*LargestDeviationDb(F, row.Q, 0, F), row.atF, 1e-9);
+    EXPECT_NEAR(*LargestDeviationDb(F, row.Q, 0, 2 * F), row.peak ? peak->levelDb : row.at2F, 1e-9);
+  }
+  // The smallest Q there is: figures still exist, the -3 dB point below 1e-319 Hz.
+  const double least = std::numeric_limits<double>::denorm_min();
+  EXPECT_TRUE(FallFrequency(F, least, 3.0));
+  EXPECT_NEAR(*LevelDb(F, F, least), 20 * std::log10(least), 1e-9);
+}
+
 TEST(ResponseFigures, NoFigureForBadInput) {
   for (double bad : {0.0, -1.0, kNaN, kInf, -kInf}) {
     SCOPED_TRACE(bad);

@@ -195,6 +195,16 @@ TEST(Formats, CsvAndJsonCarryTheSameDoublesAndMissingFigures) {
   EXPECT_TRUE(object.at("peak_dB").is_null());
 }
 
+// Every line of a CSV report ends in CRLF, on every system: never a bare LF,
+// never the CRCRLF of a text-mode stream.
+TEST(Formats, CsvLinesEndInCrlf) {
+  const std::string out = RunCalc({"response", "--points", "3", "--format", "csv"}).out;
+  EXPECT_EQ(Lines(out).size(), 4u);
+  EXPECT_EQ(Lines(out, "\n").size(), 4u);
+  EXPECT_EQ(out.find("\r\r"), std::string::npos);
+  EXPECT_EQ(out.rfind("\r\n"), out.size() - 2);
+}
+
 TEST(Response, SpansTheBandOnALogScale) {
   const json points = json::parse(RunCalc({"response", "--format", "json"}).out);
   ASSERT_EQ(points.size(), 200u);

@@ -11,21 +11,35 @@ namespace {
 
 using nlohmann::json;
 
-// Each name comes out as its CSV field (RFC 4180 quoting) and as a valid JSON string.
+// Each name comes out as its CSV field (RFC 4180 quoting) and as a valid JSON
+// string with its bytes; text for a terminal shows a control character as U+FFFD.
 TEST(Table, AwkwardNamesAreQuotedInCsvAndValidInJson) {
+  const std::string bad = "\xEF\xBF\xBD";
   const struct {
     std::string bytes;  // as in the preset file
     std::string csv;    // the CSV field
     std::string text;   // the JSON string's value (UTF-8)
+    std::string shown;  // in text output
   } rows[] = {
-      {"Alpha", "Alpha", "Alpha"},
-      {"Comma, Inc", "\"Comma, Inc\"", "Comma, Inc"},
-      {"Tab\there", "\"Tab\there\"", "Tab\there"},
-      {"Jack's", "Jack's", "Jack's"},
-      {"Caf\xC3\xA9", "Caf\xC3\xA9", "Caf\xC3\xA9"},                                    // UTF-8 as it is
-      {"Caf\xE9", "Caf\xC3\xA9", "Caf\xC3\xA9"},                                        // Windows-1252
-      {"\x80uro, \xB5", "\"\xE2\x82\xACuro, \xC2\xB5\"", "\xE2\x82\xACuro, \xC2\xB5"},  // Windows-1252
-      {"Bell\x01", "Bell\x01", "Bell\x01"},
+      {"Alpha", "Alpha", "Alpha", "Alpha"},
+      {"Comma, Inc", "\"Comma, Inc\"", "Comma, Inc", "Comma, Inc"},
+      {"Tab\there", "\"Tab\there\"", "Tab\there", "Tab" + bad + "here"},
+      {"Jack's", "Jack's", "Jack's", "Jack's"},
+      {"Caf\xC3\xA9", "Caf\xC3\xA9", "Caf\xC3\xA9", "Caf\xC3\xA9"},  // UTF-8 as it is
+      {"Caf\xE9", "Caf\xC3\xA9", "Caf\xC3\xA9", "Caf\xC3\xA9"},      // Windows-1252
+      {"\x80uro, \xB5", "\"\xE2\x82\xACuro, \xC2\xB5\"", "\xE2\x82\xACuro, \xC2\xB5",
+       "\xE2\x82\xACuro, \xC2\xB5"},  // Windows-1252
+      {"Bell\x01", "Bell\x01", "Bell\x01", "Bell" + bad},
+      {"Esc\x1B[31m", "Esc\x1B[31m", "Esc\x1B[31m", "Esc" + bad + "[31m"},
+      {"Del\x7F", "Del\x7F", "Del\x7F", "Del" + bad},
+      {"Csi\xC2\x9B"
+       "2J",
+       "Csi\xC2\x9B"
+       "2J",
+       "Csi\xC2\x9B"
+       "2J",
+       "Csi" + bad + "2J"},                                    // a C1 control
+      {"Win\x81", "Win\xC2\x81", "Win\xC2\x81", "Win" + bad},  // Windows-1252's C1
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.csv);
@@ -39,7 +53,21 @@ TEST(Table, AwkwardNamesAreQuotedInCsvAndValidInJson) {
     ASSERT_EQ(parsed.size(), 1u);
     EXPECT_EQ(parsed[0].at("name").get<std::string>(), row.text);
     EXPECT_EQ(parsed[0].at("L").get<double>(), 0.55);
+
+    const std::string text = RunCalc({"table", file}).out;
+    EXPECT_NE(text.find("\n" + row.shown + "  "), std::string::npos) << text;
   }
+}
+
+TEST(Table, ControlCharactersNeverReachTheTerminalRaw) {
+  TempDir dir;
+  const std::string file = dir.Write("p.txt", "Bad\x1B]0;x\x07\"ab\x1B 1\n");
+  const CalcRun run = RunCalc({"table", file});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "varnholt-calc: Bad\xEF\xBF\xBD]0;x\xEF\xBF\xBD: L \"ab\xEF\xBF\xBD\", RS \"1\": cannot be read, "
+            "or not greater than zero\n");
+  EXPECT_EQ(run.out.find_first_of("\x1B\x07"), std::string::npos);
 }
 
 TEST(Table, FollowsTheNameListOrderAndTheFileLoad) {

@@ -139,7 +139,7 @@ TEST(StageSettingsInput, WordsAreUtf8) {
 
 TEST(StageSettingsInput, LevelTexts) {
   EXPECT_EQ(LevelText(2.866), "+2.87 dB");
-  EXPECT_EQ(LevelText(-0.004), "0.00 dB");
+  EXPECT_EQ(LevelText(-0.004), "+0.00 dB");
   EXPECT_EQ(LevelText(-1.5), "-1.50 dB");
   EXPECT_EQ(LevelText(std::nullopt), "none");
 }

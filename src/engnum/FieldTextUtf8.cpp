@@ -1,4 +1,4 @@
-#include "Utf8Text.h"
+#include "FieldTextUtf8.h"
 
 namespace {
 
@@ -54,24 +54,49 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-std::string PresetValueToFieldBytes(std::string_view value) {
-  if (!IsValidUtf8(value)) return std::string(value);
+std::string Utf8ToFieldBytes(std::string_view text) {
+  if (!IsValidUtf8(text)) return std::string(text);
   std::string bytes;
-  bytes.reserve(value.size());
+  bytes.reserve(text.size());
   char32_t code;
-  for (std::size_t i = 0; i < value.size();) {
-    i += DecodeUtf8At(value, i, code);
+  for (std::size_t i = 0; i < text.size();) {
+    i += DecodeUtf8At(text, i, code);
     bytes.push_back(FieldByteOf(code));
   }
   return bytes;
 }
 
-std::size_t PresetValueLength(std::string_view value) {
-  if (!IsValidUtf8(value)) return value.size();
+std::size_t FieldBytesLength(std::string_view text) {
+  if (!IsValidUtf8(text)) return text.size();
   std::size_t count = 0;
-  for (const char c : value) {
+  for (const char c : text) {
     // Every character has exactly one byte that is not a continuation byte.
     if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
   }
   return count;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+std::string FieldBytesToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) AppendUtf8(text, static_cast<unsigned char>(c));
+  return text;
 }
