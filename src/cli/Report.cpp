@@ -246,7 +246,13 @@ std::string ShortestDecimal(double value) {
 }
 
 std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n\t") == std::string_view::npos) return std::string(text);
+  // A control byte is kept, but inside quotes, so that no reader takes it
+  // for part of the file's structure.
+  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F || c == ',' || c == '"';
+  });
+  if (plain) return std::string(text);
   std::string field = "\"";
   for (const char c : text) {
     if (c == '"') field += '"';
