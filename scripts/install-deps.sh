@@ -13,6 +13,8 @@ packages=(
   xvfb xauth xdotool imagemagick dbus hyperfine
   dpkg-dev desktop-file-utils appstream lintian file man-db
   g++-mingw-w64-x86-64-posix wine64
+  emscripten libfast-float-dev libfmt-dev nodejs
+  chromium chromium-driver python3-selenium
 )
 
 missing=()
