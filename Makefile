@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build run test nogui windows package asan fuzz bench bench-startup format clean
+.PHONY: all deps build web run test nogui windows package asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -18,7 +18,19 @@ run: build
 	mkdir -p examples
 	cd examples && ../build/dev/src/app/varnholt
 
-test: build
+# The page in build/web/: open build/web/index.html, or copy the folder to any
+# static web host.
+web: deps
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS)
+
+# The accessibility checker for the page's test, from the lock file.
+build/npm/node_modules/axe-core/axe.min.js: tests/web/package.json tests/web/package-lock.json
+	mkdir -p build/npm
+	cp tests/web/package.json tests/web/package-lock.json build/npm/
+	cd build/npm && npm ci --no-audit --no-fund
+
+test: build web build/npm/node_modules/axe-core/axe.min.js
 	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error
 
 # The core and varnholt-calc alone, as on a machine without Qt.

@@ -17,6 +17,12 @@ packages=(
   chromium chromium-driver python3-selenium
 )
 
+# npm installs the page test's accessibility checker from its lock file; a
+# Node.js from elsewhere brings its own npm, Debian's comes as a package.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

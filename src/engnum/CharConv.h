@@ -17,11 +17,16 @@ double ReadUnsignedDecimal(std::string_view number);
 // returns the length, or 0 when `size` is too small.
 std::size_t WriteDouble(double value, int precision, bool fixed, char* out, std::size_t size);
 
+// The shortest text that reads back to `value`, fixed or scientific, whichever
+// is shorter (fixed on a tie), as to_chars without a precision writes it.
+std::size_t WriteShortestDouble(double value, char* out, std::size_t size);
+
 #ifdef VARNHOLT_CHARCONV_BOTH
 // The fallback's own entry points, built beside the standard ones where both
 // exist so that tests can compare them.
 namespace charconv_fallback {
 double ReadUnsignedDecimal(std::string_view number);
 std::size_t WriteDouble(double value, int precision, bool fixed, char* out, std::size_t size);
+std::size_t WriteShortestDouble(double value, char* out, std::size_t size);
 }  // namespace charconv_fallback
 #endif

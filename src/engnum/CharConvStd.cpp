@@ -40,3 +40,8 @@ std::size_t WriteDouble(double value, int precision, bool fixed, char* out, std:
                                     fixed ? std::chars_format::fixed : std::chars_format::general, precision);
   return result.ec == std::errc() ? static_cast<std::size_t>(result.ptr - out) : 0;
 }
+
+std::size_t WriteShortestDouble(double value, char* out, std::size_t size) {
+  const auto result = std::to_chars(out, out + size, value);
+  return result.ec == std::errc() ? static_cast<std::size_t>(result.ptr - out) : 0;
+}

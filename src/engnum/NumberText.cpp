@@ -57,3 +57,8 @@ std::string FormatFixed(double value, int decimals) {
   char text[400];
   return std::string(text, WriteDouble(value, decimals, true, text, sizeof text));
 }
+
+std::string FormatShortest(double value) {
+  char text[64];
+  return std::string(text, WriteShortestDouble(value, text, sizeof text));
+}

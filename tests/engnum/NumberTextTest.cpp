@@ -108,6 +108,9 @@ TEST(NumberText, FallbackWritesAndReadsTheStandardBits) {
         ASSERT_EQ(std::string(actual, m), std::string(expected, n)) << value << " at " << precision;
       }
     }
+    const std::size_t n = WriteShortestDouble(value, expected, sizeof expected);
+    const std::size_t m = charconv_fallback::WriteShortestDouble(value, actual, sizeof actual);
+    ASSERT_EQ(std::string(actual, m), std::string(expected, n)) << value;
     // Read back the shortest round trip and a longer, rounded text.
     for (const int precision : {17, 9}) {
       const std::size_t n = WriteDouble(std::fabs(value), precision, false, expected, sizeof expected);
