@@ -32,6 +32,7 @@ build/npm/node_modules/axe-core/axe.min.js: tests/web/package.json tests/web/pac
 
 test: build web build/npm/node_modules/axe-core/axe.min.js
 	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error
+	ctest --preset web -j $(JOBS) --output-on-failure --no-tests=error
 
 # The core and varnholt-calc alone, as on a machine without Qt.
 nogui: deps

@@ -1,7 +1,11 @@
 #include "CharConv.h"
 
+// Header-only, formats compiled in, and no locale: only the double writer is
+// linked, which keeps the WebAssembly module small.
 #define FMT_HEADER_ONLY
+#define FMT_STATIC_THOUSANDS_SEPARATOR ','
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <cmath>
@@ -23,8 +27,8 @@ double ReadUnsignedDecimal(std::string_view number) {
 
 std::size_t WriteDouble(double value, int precision, bool fixed, char* out, std::size_t size) {
   // {fmt} spells the non-finite values as the standard to_chars does.
-  const auto result = fixed ? fmt::format_to_n(out, size, "{:.{}f}", value, precision)
-                            : fmt::format_to_n(out, size, "{:.{}g}", value, precision);
+  const auto result = fixed ? fmt::format_to_n(out, size, FMT_COMPILE("{:.{}f}"), value, precision)
+                            : fmt::format_to_n(out, size, FMT_COMPILE("{:.{}g}"), value, precision);
   return result.size <= size ? result.size : 0;
 }
 
@@ -41,7 +45,7 @@ std::size_t WriteShortestDouble(double value, char* out, std::size_t size) {
     result = std::signbit(value) ? "-0" : "0";
   } else {
     // Shortest digits and exponent: "{}" writes them in some form; read them back.
-    const auto shortest = fmt::format_to_n(text, sizeof text - 1, "{}", value);
+    const auto shortest = fmt::format_to_n(text, sizeof text - 1, FMT_COMPILE("{}"), value);
     const std::string_view form(text, shortest.size);
     std::string digits;
     int pointAt = -1;  // digits before the point
@@ -78,7 +82,7 @@ std::size_t WriteShortestDouble(double value, char* out, std::size_t size) {
         fixed.assign(static_cast<std::size_t>(x + 1), '0');
       } else if (n <= x + 1) {
         // An integer: of the texts of this length the exact value is nearest.
-        const auto whole = fmt::format_to_n(text, sizeof text - 1, "{:.0f}", std::fabs(value));
+        const auto whole = fmt::format_to_n(text, sizeof text - 1, FMT_COMPILE("{:.0f}"), std::fabs(value));
         fixed.assign(text, whole.size);
       } else {
         fixed = digits.substr(0, static_cast<std::size_t>(x + 1)) + "." +

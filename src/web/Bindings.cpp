@@ -1,8 +1,10 @@
 // The page's entry points into the core (embind). Each moves texts and numbers
 // between JavaScript and a WebSession; nothing is computed here.
+#include "SamplePresets.h"
 #include "Version.h"
 #include "WebSession.h"
 #include "circuit/Circuit.h"
+#include "files/SafeFile.h"
 #include "loads/StageSettingTexts.h"
 #include "plot/WindowPlot.h"
 #include "presets/Utf8Text.h"
@@ -26,8 +28,11 @@ constexpr const char* kUserPath = "/user/varnholt.txt";
 
 WebSession& Session() {
   static WebSession session = [] {
-    // The module's own file system, in memory: a folder for the user's file.
+    // The module's own file system, in memory: the sample file, and a folder
+    // for the user's.
+    mkdir("/sample", 0700);
     mkdir("/user", 0700);
+    WriteFileSafely(kSamplePath, kSamplePresets);
     return WebSession(kSamplePath, kUserPath);
   }();
   return session;
