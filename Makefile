@@ -49,7 +49,7 @@ windows: deps
 	WINEPREFIX=$(CURDIR)/build/windows/wine-prefix /usr/lib/wine/wineserver -k || true
 
 # The Debian package: build/varnholt_<version>_<arch>.deb.
-package: build
+package: build web
 	cpack --config build/dev/CPackConfig.cmake -B build
 
 asan: deps
