@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build web run test nogui windows package asan fuzz bench bench-startup format clean
+.PHONY: all deps build web bench-web run test nogui windows package asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -64,6 +64,10 @@ fuzz: deps
 
 bench: build
 	bash scripts/run-benches.sh build/dev
+
+# The page's figures in headless Chromium: opening, Calculate, ranking.
+bench-web: web
+	/usr/bin/python3 scripts/measure-web.py build/web
 
 # The window's start-up time and memory against a bare dialog (hyperfine).
 bench-startup: build
