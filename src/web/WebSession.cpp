@@ -46,8 +46,6 @@ class LabelledPixelCanvas : public PixelPlotCanvas {
   SvgTextStyle m_style;
 };
 
-bool IsComponent(Field field) { return field == Field::L || field == Field::RS || field == Field::C; }
-
 }  // namespace
 
 WebSession::WebSession(std::string samplePath, std::string userPath)
@@ -57,7 +55,6 @@ std::string WebSession::FieldText(Field field) const { return Latin1ToUtf8(m_vie
 
 void WebSession::TypeField(Field field, std::string_view utf8) {
   m_view.SetFieldText(field, PresetValueToFieldBytes(utf8));
-  if (IsComponent(field)) RunUpdateSerialQLabel(m_view);
 }
 
 bool WebSession::Run(std::string_view command) {

@@ -21,7 +21,7 @@ class WebSession {
   WebView& View() { return m_view; }
 
   std::string FieldText(Field field) const;
-  // A user's typing into a field; L, RS and C total refresh the hint.
+  // A user's typing into a field.
   void TypeField(Field field, std::string_view utf8);
 
   // The window's buttons, by the handler's name less "On": "Calculate",

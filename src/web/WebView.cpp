@@ -1,5 +1,7 @@
 #include "WebView.h"
 
+#include "presets/PresetCommands.h"
+
 namespace {
 
 constexpr const char* kApplicationName = "Varnholt";
@@ -13,6 +15,8 @@ std::string WebView::GetFieldText(Field field, std::size_t maxCount) {
 
 void WebView::SetFieldText(Field field, const std::string& text) {
   m_fields[static_cast<std::size_t>(field)] = text;
+  // As the window's fields do on any change, typed or written by a command.
+  if (field == Field::L || field == Field::RS || field == Field::C) RunUpdateSerialQLabel(*this);
 }
 
 void WebView::ShowMessage(const std::string& text, const char* caption) {

@@ -129,6 +129,9 @@ class Page(unittest.TestCase):
                 self.button(how).click()
             self.assertFalse(self.dialog_open(), how)
             self.assertEqual(self.fields(), after, how)
+            if after[2] == "251p":
+                # A solver that writes C total refreshes the hint, as the window's field does.
+                self.assertEqual(self.el("hint").text, "Serial Q = 46.718840 (limits max total Q)", how)
         self.type_fields(["300m", "740", "251p", "47k", "", ""])
         self.button("Calculate").click()
         self.assertEqual(self.el("description").text, DEFAULTS_DESCRIPTION)
@@ -224,6 +227,18 @@ class Page(unittest.TestCase):
             self.assertEqual(self.el("message-text").text, text)
             self.el("message-ok").click()
             self.assertEqual(len(self.el("name").find_elements(By.TAG_NAME, "option")), 2)
+        # A file dropped on the page is read the same way.
+        self.driver.execute_script("""
+            const data = new DataTransfer();
+            data.items.add(new File(['Dropped MM" 500m 900\\n'], 'varnholt.txt', {type: 'text/plain'}));
+            document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true}));""")
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["Dropped MM"])
+        self.assertEqual(self.fields()[:2], ["500m", "900"])
+        self.driver.execute_script("arguments[0].hidden = false", self.el("preset-file"))
+        self.el("preset-file").send_keys(os.path.join(folder, "varnholt.txt"))
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["alpha MC", "Zeta MM"])
         # Remembered across a reload; Reset reads it again; then back to the samples.
         self.driver.refresh()
         self.wait_ready()
@@ -236,6 +251,31 @@ class Page(unittest.TestCase):
         # Choosing a name applies its L and RS and clears F and Q.
         self.el("name").send_keys(Keys.ARROW_DOWN)
         self.assertEqual(self.fields()[4:], ["", ""])
+
+    def test_works_without_storage_and_says_so_once(self):
+        self.open_page()
+        self.driver.execute_script(
+            "Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };")
+        folder = tempfile.mkdtemp(prefix="varnholt-presets-")
+        path = os.path.join(folder, "varnholt.txt")
+        with open(path, "wb") as f:
+            f.write(b'Kappa MM" 450m 800\n')
+        chooser = self.el("preset-file")
+        self.driver.execute_script("arguments[0].hidden = false", chooser)
+        chooser.send_keys(path)
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["Kappa MM"])
+        notice = self.el("notice").text
+        self.assertIn("does not let the page remember", notice)
+        self.assertFalse(self.dialog_open())
+        # Once: the next file is read without saying it again.
+        self.driver.execute_script("document.getElementById('notice').textContent = ''")
+        with open(path, "wb") as f:
+            f.write(b'Lambda MM" 460m 810\n')
+        chooser.send_keys(path)
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["Lambda MM"])
+        self.assertEqual(self.el("notice").text, "")
 
     def test_find_stage_settings_and_apply(self):
         self.open_page()
