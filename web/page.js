@@ -335,6 +335,13 @@
       if (e.key === 'Enter') { e.preventDefault(); closeAbout(); }
     });
 
+    // The user guide beside the page; F1 opens it too, as in the window.
+    const help = () => window.open('guide/varnholt.htm', '_blank', 'noopener');
+    $('help').addEventListener('click', help);
+    document.addEventListener('keydown', (e) => {
+      if (e.key === 'F1') { e.preventDefault(); help(); }
+    });
+
     const plot = $('plot');
     plot.addEventListener('pointermove', showReadout);
     plot.addEventListener('pointerdown', showReadout);
@@ -375,6 +382,10 @@
       if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
         e.preventDefault();
         selectRow(selectedRow + (e.key === 'ArrowDown' ? 1 : -1));
+        $('st-table').tBodies[0].rows[selectedRow].scrollIntoView({ block: 'nearest' });
+      } else if (e.key === 'Enter') {
+        e.preventDefault();
+        $('st-apply').click();
       }
     });
     $('st-table').addEventListener('dblclick', () => $('st-apply').click());
