@@ -1,5 +1,5 @@
 # The two commands a new user needs: `make run` and `make test`.
-.PHONY: all deps build run test nogui windows package asan fuzz bench bench-startup format clean
+.PHONY: all deps build web bench-web run test nogui windows package asan fuzz bench bench-startup format clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
@@ -18,8 +18,21 @@ run: build
 	mkdir -p examples
 	cd examples && ../build/dev/src/app/varnholt
 
-test: build
+# The page in build/web/: open build/web/index.html, or copy the folder to any
+# static web host.
+web: deps
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS)
+
+# The accessibility checker for the page's test, from the lock file.
+build/npm/node_modules/axe-core/axe.min.js: tests/web/package.json tests/web/package-lock.json
+	mkdir -p build/npm
+	cp tests/web/package.json tests/web/package-lock.json build/npm/
+	cd build/npm && npm ci --no-audit --no-fund
+
+test: build web build/npm/node_modules/axe-core/axe.min.js
 	ctest --preset dev -j $(JOBS) --output-on-failure --no-tests=error
+	ctest --preset web -j $(JOBS) --output-on-failure --no-tests=error
 
 # The core and varnholt-calc alone, as on a machine without Qt.
 nogui: deps
@@ -36,7 +49,7 @@ windows: deps
 	WINEPREFIX=$(CURDIR)/build/windows/wine-prefix /usr/lib/wine/wineserver -k || true
 
 # The Debian package: build/varnholt_<version>_<arch>.deb.
-package: build
+package: build web
 	cpack --config build/dev/CPackConfig.cmake -B build
 
 asan: deps
@@ -51,6 +64,10 @@ fuzz: deps
 
 bench: build
 	bash scripts/run-benches.sh build/dev
+
+# The page's figures in headless Chromium: opening, Calculate, ranking.
+bench-web: web
+	/usr/bin/python3 scripts/measure-web.py build/web
 
 # The window's start-up time and memory against a bare dialog (hyperfine).
 bench-startup: build

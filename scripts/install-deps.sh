@@ -13,7 +13,15 @@ packages=(
   xvfb xauth xdotool imagemagick dbus hyperfine
   dpkg-dev desktop-file-utils appstream lintian file man-db
   g++-mingw-w64-x86-64-posix wine64
+  emscripten libfast-float-dev libfmt-dev nodejs
+  chromium chromium-driver python3-selenium
 )
+
+# npm installs the page test's accessibility checker from its lock file; a
+# Node.js from elsewhere brings its own npm, Debian's comes as a package.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

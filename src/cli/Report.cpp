@@ -239,11 +239,7 @@ std::unique_ptr<ReportWriter> MakeReportWriter(OutputFormat format, std::vector<
   return std::make_unique<TextWriter>(std::move(columns), single, out);
 }
 
-std::string ShortestDecimal(double value) {
-  char text[32];
-  const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
-  return result.ec == std::errc() ? std::string(text, result.ptr) : std::string();
-}
+std::string ShortestDecimal(double value) { return FormatShortest(value); }
 
 std::string CsvField(std::string_view text) {
   // A control byte is kept, but inside quotes, so that no reader takes it

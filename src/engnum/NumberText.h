@@ -23,3 +23,7 @@ std::size_t WriteGeneral(double value, int precision, char* out, std::size_t out
 
 // printf("%.*f", decimals) in the C locale, written whole however long.
 std::string FormatFixed(double value, int decimals);
+
+// The shortest text that reads back to `value` exactly, in fixed or scientific
+// form, whichever is shorter ("0.3", "2.51e-10", "47000").
+std::string FormatShortest(double value);

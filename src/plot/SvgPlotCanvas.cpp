@@ -1,15 +1,14 @@
 #include "plot/SvgPlotCanvas.h"
 #include "engnum/FieldTextUtf8.h"
 
+#include "engnum/NumberText.h"
+
 #include <charconv>
 #include <utility>
 
 namespace {
 
-std::string Number(double value) {
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
+std::string Number(double value) { return FormatShortest(value); }
 
 std::string Number(int value) {
   char text[16];

@@ -1,3 +1,4 @@
+#include "engnum/CharConv.h"
 #include "engnum/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -68,6 +71,65 @@ TEST(NumberText, AgreesWithTheCLibraryInTheCLocale) {
     }
   }
 }
+
+#ifdef VARNHOLT_CHARCONV_BOTH
+// The fallback (fast_float and {fmt}) must give the standard calls' text and
+// bits, so that a build without the standard ones computes the same results.
+TEST(NumberText, FallbackWritesAndReadsTheStandardBits) {
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-324, 308);
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                1.5,
+                                251e-12,
+                                47e3,
+                                0.3,
+                                1.3314016810396694,
+                                5e-324,
+                                std::numeric_limits<double>::min(),
+                                std::numeric_limits<double>::max(),
+                                HUGE_VAL,
+                                -HUGE_VAL,
+                                std::nan("")};
+  for (int i = 0; i < 20000; ++i) {
+    double value = mantissa(random) * std::pow(10.0, exponent(random));
+    if (i % 10 == 0) value = std::round(value * 1e6) / 1e6 + 5e-7;
+    values.push_back(i % 2 ? -value : value);
+  }
+  char expected[400];
+  char actual[400];
+  for (const double value : values) {
+    for (int precision = 1; precision <= 17; ++precision) {
+      for (const bool fixed : {false, true}) {
+        if (fixed && precision > 6) break;
+        const std::size_t n = WriteDouble(value, precision, fixed, expected, sizeof expected);
+        const std::size_t m = charconv_fallback::WriteDouble(value, precision, fixed, actual, sizeof actual);
+        ASSERT_EQ(std::string(actual, m), std::string(expected, n)) << value << " at " << precision;
+      }
+    }
+    const std::size_t n = WriteShortestDouble(value, expected, sizeof expected);
+    const std::size_t m = charconv_fallback::WriteShortestDouble(value, actual, sizeof actual);
+    ASSERT_EQ(std::string(actual, m), std::string(expected, n)) << value;
+    // Read back the shortest round trip and a longer, rounded text.
+    for (const int precision : {17, 9}) {
+      const std::size_t n = WriteDouble(std::fabs(value), precision, false, expected, sizeof expected);
+      const std::string_view text(expected, n);
+      if (!std::isfinite(value)) continue;
+      const double a = ReadUnsignedDecimal(text);
+      const double b = charconv_fallback::ReadUnsignedDecimal(text);
+      ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << text;
+    }
+  }
+  for (const char* text : {"1e400", "1e-400", "2.4703282292062327e-324", "2.4703282292062328e-324",
+                           "179769313486231580793728971405301e276", "0.30000000000000001665",
+                           "9007199254740993", "123456789012345678901234567890e-30", "0"}) {
+    const double a = ReadUnsignedDecimal(text);
+    const double b = charconv_fallback::ReadUnsignedDecimal(text);
+    ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << text;
+  }
+}
+#endif
 
 // The German run of the suite only proves something if the C library really
 // switched to a decimal comma there.

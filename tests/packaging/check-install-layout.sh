@@ -3,7 +3,7 @@
 # the layout a Linux desktop expects. Nothing may name the configured prefix:
 # the installed tree must work wherever --prefix puts it.
 set -euo pipefail
-build=$1 configured_prefix=$2
+build=$1 configured_prefix=$2 web=${3:-without-web}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -23,6 +23,10 @@ share/icons/hicolor/scalable/apps/org.varnholt.Varnholt.svg
 share/man/man1/varnholt-calc.1.gz
 share/man/man1/varnholt.1.gz
 share/metainfo/org.varnholt.Varnholt.metainfo.xml"
+if [ "$web" = with-web ]; then
+  expected=$(printf '%s\n' "$expected" share/varnholt/web/{guide/varnholt.htm,images/main-window.png,index.html} \
+    share/varnholt/web/{page.css,page.js,varnholt-core.js,varnholt.txt} | LC_ALL=C sort)
+fi
 
 status=0
 fail() { echo "FAIL: $*"; status=1; }

@@ -2,7 +2,7 @@
 # Builds the Debian package as `make package` does, lists it, shows its
 # control fields and runs lintian on it, which must report no errors.
 set -euo pipefail
-build=$1 version=$2
+build=$1 version=$2 web=${3:-without-web}
 out="$build/package-check"
 rm -rf "$out"
 cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
@@ -17,7 +17,8 @@ files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/varnholt ./usr/bin/varnholt-calc ./usr/share/man/man1/varnholt-calc.1.gz \
   ./usr/share/applications/org.varnholt.Varnholt.desktop \
   ./usr/share/metainfo/org.varnholt.Varnholt.metainfo.xml ./usr/share/man/man1/varnholt.1.gz \
-  ./usr/share/doc/varnholt/audio/varnholt.htm ./usr/share/doc/varnholt/copyright; do
+  ./usr/share/doc/varnholt/audio/varnholt.htm ./usr/share/doc/varnholt/copyright \
+  $([ "$web" = with-web ] && echo ./usr/share/varnholt/web/index.html ./usr/share/varnholt/web/varnholt-core.js); do
   grep -qx -- "$path" <<<"$files" || fail "the package lacks $path"
 done
 control=$(dpkg-deb -f "$deb")

@@ -1,0 +1,154 @@
+#include "WebSession.h"
+
+#include "circuit/Calculate.h"
+#include "circuit/SolverCommands.h"
+#include "files/SafeFile.h"
+#include "loads/ApplyStageSetting.h"
+#include "loads/StageSettingTexts.h"
+#include "plot/PixelPlotCanvas.h"
+#include "plot/PlotReadout.h"
+#include "plot/ResponsePlotPaint.h"
+#include "plot/SvgPlotCanvas.h"
+#include "plot/WindowPlot.h"
+#include "presets/PresetCommands.h"
+#include "presets/Utf8Text.h"
+
+#include <cmath>
+
+namespace {
+
+ResponsePlotView PlotViewOf(const WebView& view) {
+  return MakeResponsePlotView(view.CurveCurrent(), view.CurveF(), view.CurveQ());
+}
+
+// The pixel canvas with the window's labels: each label's cell is filled white
+// at once, sized by the window's font metrics, and its glyphs are handed to
+// the page, which sets them in that font over the finished picture.
+class LabelledPixelCanvas : public PixelPlotCanvas {
+ public:
+  LabelledPixelCanvas(std::vector<std::uint32_t>& pixels, int width, int height, double ratio,
+                      std::vector<WebSession::Label>& labels)
+      : PixelPlotCanvas(pixels.data(), width, height, width, ratio, PixelLayout::kRgbaBytes),
+        m_ratio(ratio),
+        m_labels(labels),
+        m_style(WindowPlotTextStyle()) {}
+
+  void TextOut(int x, int y, std::string_view text) override {
+    const int width = static_cast<int>(std::ceil(m_style.advance(text) * m_ratio));
+    const int height = static_cast<int>(std::ceil(m_style.height * m_ratio));
+    FillSolidRect({x, y, x + width, y + height}, kPlotWhite);
+    m_labels.push_back({x, y, Latin1ToUtf8(std::string(text)), TextColour()});
+  }
+
+ private:
+  double m_ratio;
+  std::vector<WebSession::Label>& m_labels;
+  SvgTextStyle m_style;
+};
+
+}  // namespace
+
+WebSession::WebSession(std::string samplePath, std::string userPath)
+    : m_samplePath(std::move(samplePath)), m_userPath(std::move(userPath)) {}
+
+std::string WebSession::FieldText(Field field) const { return Latin1ToUtf8(m_view.Text(field)); }
+
+void WebSession::TypeField(Field field, std::string_view utf8) {
+  m_view.SetFieldText(field, PresetValueToFieldBytes(utf8));
+}
+
+bool WebSession::Run(std::string_view command) {
+  if (command == "Calculate") {
+    RunCalculate(m_view);
+  } else if (command == "OptimizeCFromQ") {
+    RunOptimizeCFromQ(m_view);
+  } else if (command == "OptimizeRLFromQ") {
+    RunOptimizeRLFromQ(m_view);
+  } else if (command == "OptimizeCFromF") {
+    RunOptimizeCFromF(m_view);
+  } else if (command == "FullOptimization") {
+    RunFullOptimization(m_view);
+  } else if (command == "Reset") {
+    ReadPresets();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void WebSession::ReadPresets() {
+  RunReset(m_view, m_presets, (m_userPresets ? m_userPath : m_samplePath).c_str());
+}
+
+void WebSession::ChooseName(int index) {
+  m_view.SelectName(index);
+  RunSelchangeName(m_view, m_presets);
+}
+
+std::vector<std::string> WebSession::NameTexts() const {
+  std::vector<std::string> texts;
+  for (const std::string& name : m_view.Names().names()) texts.push_back(NameToDisplayUtf8(name));
+  return texts;
+}
+
+std::string WebSession::OpenPresetFile(std::string_view bytes) {
+  if (bytes.size() > kMaxPresetFileBytes) return kPresetFileTooLargeText;
+  // Text of any encoding has no NUL byte; pictures and archives nearly always do.
+  if (bytes.find('\0') != std::string_view::npos) return kPresetFileNotTextText;
+  if (std::string failure = WriteFileSafely(m_userPath, bytes); !failure.empty()) return failure;
+  m_userPresets = true;
+  // The window started with this file: its names alone.
+  m_presets = CartridgeMap();
+  m_view.ClearNames();
+  ReadPresets();
+  return std::string();
+}
+
+void WebSession::UseSamplePresets() {
+  m_userPresets = false;
+  m_presets = CartridgeMap();
+  m_view.ClearNames();
+  ReadPresets();
+}
+
+std::string WebSession::Readout(int width, int height, int x, int y) const {
+  return Latin1ToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y));
+}
+
+std::string WebSession::Description() const { return Latin1ToUtf8(PlotDescription(PlotViewOf(m_view))); }
+
+std::string WebSession::DataTsv(int width, int height) const {
+  return Latin1ToUtf8(PlotDataTsv(PlotViewOf(m_view), {0, 0, width, height}));
+}
+
+std::string WebSession::Svg(int width, int height) const {
+  return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle());
+}
+
+void WebSession::Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels,
+                       int& deviceWidth, int& deviceHeight, std::vector<Label>& labels) const {
+  if (!(ratio > 0.0) || !std::isfinite(ratio)) ratio = 1.0;
+  deviceWidth = static_cast<int>(std::ceil(width * ratio));
+  deviceHeight = static_cast<int>(std::ceil(height * ratio));
+  if (deviceWidth <= 0 || deviceHeight <= 0) deviceWidth = deviceHeight = 0;
+  pixels.assign(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0);
+  labels.clear();
+  LabelledPixelCanvas canvas(pixels, deviceWidth, deviceHeight, ratio, labels);
+  PaintResponsePlot(PlotViewOf(m_view), canvas);
+}
+
+const StageSettingsResult& WebSession::FindStageSettings(const StageSettingsInput& input) {
+  m_stageInput = input;
+  m_stageResult = ::FindStageSettings(input);
+  return m_stageResult;
+}
+
+bool WebSession::ApplyStageSetting(int index) {
+  if (!m_stageResult.error.empty() || index < 0 ||
+      static_cast<std::size_t>(index) >= m_stageResult.rows.size())
+    return false;
+  ::ApplyStageSetting(m_view, m_stageResult.rows[static_cast<std::size_t>(index)],
+                      m_stageInput.L.substr(0, kMaxFieldText - 1),
+                      m_stageInput.RS.substr(0, kMaxFieldText - 1));
+  return true;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "WebView.h"
+#include "loads/StageSettings.h"
+#include "plot/PlotCanvas.h"
+#include "presets/CartridgeMap.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The page's window: its view and presets, and the commands its controls run.
+// Everything the page shows comes from here; the page only moves texts.
+// Texts in and out are UTF-8; the fields hold the core's 8-bit bytes.
+class WebSession {
+ public:
+  // The sample preset file, and where a file the user opens is kept.
+  WebSession(std::string samplePath, std::string userPath);
+
+  WebView& View() { return m_view; }
+
+  std::string FieldText(Field field) const;
+  // A user's typing into a field.
+  void TypeField(Field field, std::string_view utf8);
+
+  // The window's buttons, by the handler's name less "On": "Calculate",
+  // "OptimizeCFromQ", "OptimizeRLFromQ", "OptimizeCFromF", "FullOptimization",
+  // "Reset". False for any other name.
+  bool Run(std::string_view command);
+  // A user's choice in the Name list.
+  void ChooseName(int index);
+  std::vector<std::string> NameTexts() const;
+
+  // Takes a preset file the user opened: empty on success (the file then
+  // stands for the preset file and a fresh Reset reads it), else why not, and
+  // the presets stay as they were.
+  std::string OpenPresetFile(std::string_view bytes);
+  // Back to the sample presets.
+  void UseSamplePresets();
+  bool HasUserPresets() const { return m_userPresets; }
+
+  // The plot, in logical pixels of a client area `width` x `height`.
+  std::string Readout(int width, int height, int x, int y) const;
+  std::string Description() const;
+  std::string DataTsv(int width, int height) const;
+  std::string Svg(int width, int height) const;
+
+  // One label of a painted picture: the glyphs the page sets over the cell
+  // the paint filled, at device pixel (x, y), the top-left of the cell.
+  struct Label {
+    int x;
+    int y;
+    std::string text;  // UTF-8
+    PlotColour colour;
+  };
+  // Paints the plot at `ratio` device pixels per logical pixel into `pixels`
+  // (R, G, B, A bytes, row by row) of the size rounded up to device pixels.
+  void Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels, int& deviceWidth,
+             int& deviceHeight, std::vector<Label>& labels) const;
+
+  // Find Stage Settings: ranks the inputs' settings; Apply puts row `index`
+  // (best first) into the fields and runs Calculate there.
+  const StageSettingsResult& FindStageSettings(const StageSettingsInput& input);
+  bool ApplyStageSetting(int index);
+  const StageSettingsResult& StageResult() const { return m_stageResult; }
+
+ private:
+  void ReadPresets();
+
+  WebView m_view;
+  CartridgeMap m_presets;
+  std::string m_samplePath;
+  std::string m_userPath;
+  bool m_userPresets = false;
+  StageSettingsInput m_stageInput;
+  StageSettingsResult m_stageResult;
+};
+
+// A preset file the page refuses before reading it: more than this many bytes.
+inline constexpr std::size_t kMaxPresetFileBytes = 10u * 1024u * 1024u;
+inline constexpr const char* kPresetFileTooLargeText =
+    "This file is larger than 10 MB and cannot be a preset file.";
+inline constexpr const char* kPresetFileNotTextText = "This file is not text and cannot be a preset file.";

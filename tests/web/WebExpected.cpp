@@ -1,0 +1,137 @@
+// Replays the page's cases (cases.json) on the native build of the page's
+// window and prints what the page must show, as JSON; replay.js runs the same
+// cases through WebAssembly and compares. Doubles go as their bits.
+#include "WebSession.h"
+#include "circuit/Circuit.h"
+#include "loads/StageSettingTexts.h"
+
+#include <nlohmann/json.hpp>
+
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+using nlohmann::json;
+
+namespace {
+
+std::string Bits(double value) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx",
+                static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)));
+  return text;
+}
+
+std::string Hash(std::string_view bytes) {
+  std::uint32_t h = 2166136261u;
+  for (const char c : bytes) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return Bits(static_cast<double>(h));
+}
+
+std::string Text(const json& object, const char* key) {
+  return object.contains(key) ? object[key].get<std::string>() : std::string();
+}
+
+json State(WebSession& session) {
+  WebView& view = session.View();
+  json fields = json::array();
+  for (int i = 0; i < 6; ++i) fields.push_back(session.FieldText(static_cast<Field>(i)));
+  json messages = json::array();
+  for (const WebView::Message& m : view.TakeMessages()) {
+    messages.push_back({{"caption", Latin1ToUtf8(m.caption)}, {"text", Latin1ToUtf8(m.text)}});
+  }
+  return {{"fields", fields},
+          {"names", session.NameTexts()},
+          {"selected", view.Selected()},
+          {"hint", Latin1ToUtf8(view.Hint())},
+          {"messages", messages},
+          {"curve", {Bits(view.CurveF()), Bits(view.CurveQ()), view.CurveCurrent()}},
+          {"circuit",
+           {Bits(g_circuit.L), Bits(g_circuit.RS), Bits(g_circuit.C), Bits(g_circuit.RL), Bits(g_circuit.F),
+            Bits(g_circuit.Q)}},
+          {"description", session.Description()}};
+}
+
+json Plot(WebSession& session, int w, int h, double ratio) {
+  std::vector<std::uint32_t> pixels;
+  std::vector<WebSession::Label> labels;
+  int dw = 0;
+  int dh = 0;
+  session.Paint(w, h, ratio, pixels, dw, dh, labels);
+  json labelList = json::array();
+  for (const WebSession::Label& l : labels) labelList.push_back({l.x, l.y, l.text, l.colour});
+  json readouts = json::array();
+  for (const auto& [x, y] : {std::pair{0, 0}, {100, 50}, {175, 162}, {w - 1, h - 1}, {w / 3, h / 4}})
+    readouts.push_back(session.Readout(w, h, x, y));
+  return {{"size", {dw, dh}},
+          {"pixels", Hash({reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4})},
+          {"labels", labelList},
+          {"readouts", readouts},
+          {"tsv", Hash(session.DataTsv(w, h))},
+          {"svg", Hash(session.Svg(w, h))}};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::cerr << "usage: web_expected cases.json sample-presets user-presets\n";
+    return 2;
+  }
+  std::ifstream in(argv[1]);
+  const json cases = json::parse(in);
+  WebSession session(argv[2], argv[3]);
+  json out = json::array();
+  for (const json& step : cases["steps"]) {
+    json result;
+    if (step.contains("type")) {
+      for (int i = 0; i < 3; ++i)
+        session.TypeField(static_cast<Field>(i), step["type"][i].get<std::string>());
+    }
+    if (step.contains("fields")) {
+      for (int i = 0; i < 6; ++i)
+        session.TypeField(static_cast<Field>(i), step["fields"][i].get<std::string>());
+    }
+    if (step.contains("open")) result["open"] = Latin1ToUtf8(session.OpenPresetFile(Text(step, "open")));
+    if (step.contains("samples")) session.UseSamplePresets();
+    if (step.contains("choose")) session.ChooseName(step["choose"].get<int>());
+    if (step.contains("run")) session.Run(step["run"].get<std::string>());
+    if (step.contains("stage")) {
+      const json& s = step["stage"];
+      StageSettingsInput input;
+      input.L = Text(s, "L");
+      input.RS = Text(s, "RS");
+      input.cable = Text(s, "cable");
+      input.cBase = Text(s, "cBase");
+      input.cList = Text(s, "cList");
+      input.cMode = Text(s, "cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
+      input.rBase = Text(s, "rBase");
+      input.rList = Text(s, "rList");
+      input.rMode = Text(s, "rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
+      input.rankBy = Text(s, "rankBy") == "target" ? RankBy::Target : RankBy::Flatness;
+      input.bandEdge = Text(s, "bandEdge");
+      input.targetF = Text(s, "targetF");
+      input.targetQ = Text(s, "targetQ");
+      const StageSettingsResult& r = session.FindStageSettings(input);
+      json rows = json::array();
+      for (std::size_t i = 0; i < r.rows.size() && i < 5; ++i) {
+        const StageSettingTexts t = RowTexts(r, r.rows[i]);
+        rows.push_back({t.setting, t.C, t.RL, t.F, t.Q, t.peak, t.levelAt20k, t.deviation, t.distance});
+      }
+      result["stage"] = {
+          {"error", r.error}, {"input", static_cast<int>(r.input)}, {"count", r.rows.size()}, {"rows", rows}};
+      result["applied"] = session.ApplyStageSetting(step["apply"].get<int>());
+    }
+    if (step.contains("plot")) {
+      json plots = json::array();
+      for (const json& p : step["plot"]) plots.push_back(Plot(session, p[0], p[1], p[2]));
+      result["plot"] = plots;
+    }
+    result["state"] = State(session);
+    out.push_back({{"name", step["name"]}, {"result", result}});
+  }
+  std::cout << out.dump(1) << '\n';
+  return 0;
+}

@@ -1,0 +1,341 @@
+"""The page end to end in headless Chromium, opened from disk.
+
+usage: page_test.py <page folder> <axe.min.js>
+Set VARNHOLT_SHOTS to a folder to keep screenshots of the states it visits.
+"""
+
+import json
+import os
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+PAGE, AXE = sys.argv[1], sys.argv[2]
+DEFAULTS_DESCRIPTION = "Peak +3.15 dB at 15.66kHz; -3 dB at 25.79kHz; 20kHz: +1.61 dB"
+FIELDS = ["L", "RS", "C", "RL", "F", "Q"]
+SAMPLE_NAMES = ["Alpha MM-1 (example)", "Beta MM-2 (example)", "Gamma MM-3 (example)",
+                "Sigma MC-1 (example)", "Tau MC-2 (example)", "Upsilon MC-3 (example)"]
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.downloads = tempfile.mkdtemp(prefix="varnholt-page-")
+        options = webdriver.ChromeOptions()
+        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,1000"):
+            options.add_argument(flag)
+        options.add_experimental_option("prefs", {"download.default_directory": cls.downloads,
+                                                  "download.prompt_for_download": False})
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        cls.url = "file://" + os.path.abspath(os.path.join(PAGE, "index.html"))
+        with open(AXE, encoding="utf-8") as f:
+            cls.axe = f.read()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    # ---- helpers ----
+    def open_page(self):
+        # Each test starts as a first visit: nothing remembered.
+        self.driver.get(self.url)
+        self.driver.execute_script("localStorage.clear()")
+        self.driver.get(self.url)
+        self.wait_ready()
+
+    def wait_ready(self):
+        WebDriverWait(self.driver, 20).until(
+            lambda d: d.execute_script("return document.documentElement.dataset.ready === 'true'"))
+
+    def el(self, element_id):
+        return self.driver.find_element(By.ID, element_id)
+
+    def field(self, name):
+        return self.el("field-" + name)
+
+    def fields(self):
+        return [self.field(f).get_attribute("value") for f in FIELDS]
+
+    def type_fields(self, values):
+        for name, value in zip(FIELDS, values):
+            box = self.field(name)
+            box.send_keys(Keys.CONTROL, "a")
+            box.send_keys(Keys.DELETE)
+            if value:
+                box.send_keys(value)
+
+    def button(self, text):
+        return self.driver.find_element(By.XPATH, "//button[normalize-space()='%s']" % text)
+
+    def dialog_open(self):
+        return self.driver.execute_script("return document.getElementById('message').open")
+
+    def axe_violations(self):
+        self.driver.execute_script(self.axe)
+        result = self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "axe.run(document, {resultTypes: ['violations']}).then(r => done(JSON.stringify(r.violations)));")
+        return [(v["id"], [n["target"] for n in v["nodes"]]) for v in json.loads(result)]
+
+    def shot(self, name):
+        folder = os.environ.get("VARNHOLT_SHOTS")
+        if folder:
+            self.driver.save_screenshot(os.path.join(folder, name + ".png"))
+
+    # ---- tests ----
+    def test_controls_have_the_windows_names(self):
+        self.open_page()
+        names = {"field-" + f: n for f, n in zip(FIELDS, ["L", "RS", "C total", "RL", "F", "Q"])}
+        names["name"] = "Name"
+        for element_id, name in names.items():
+            self.assertEqual(self.el(element_id).accessible_name, name)
+            self.assertEqual(self.el(element_id).get_attribute("id"),
+                             self.driver.find_element(By.CSS_SELECTOR, "label[for='%s']" % element_id)
+                             .get_attribute("for"))
+        for text in ["Calculate", "Optimize C from Q", "Optimize RL from Q", "Optimize C from F",
+                     "Full Optimization", "Reset", "About", "Help"]:
+            self.assertTrue(self.button(text).is_displayed(), text)
+        self.assertEqual(self.driver.find_elements(By.XPATH, "//button[normalize-space()='Exit']"), [])
+        self.assertEqual([o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")], SAMPLE_NAMES)
+
+    def test_commands_give_the_windows_texts(self):
+        self.open_page()
+        # (fields typed, how the command runs, fields afterwards)
+        rows = [
+            (["300m", "740", "251p", "47k", "", ""], "enter", ["300m", "740", "251p", "47k", "18.4848k", "1.331402"]),
+            (["300m", "740", "1n", "47k", "", "1.331402"], "Optimize C from Q",
+             ["300m", "740", "251p", "47k", "18.4848k", "1.331402"]),
+            (["300m", "740", "251p", "1k", "", "1.331402"], "Optimize RL from Q",
+             ["300m", "740", "251p", "47k", "18.4848k", "1.331402"]),
+            (["300m", "740", "1n", "47k", "20k", ""], "Optimize C from F",
+             ["300m", "740", "214.409p", "47k", "20k", "1.235628"]),
+            (["300m", "740", "251p", "47k", "20k", "0.6"], "Full Optimization",
+             ["300m", "740", "218.138p", "22.149k", "20k", "0.599999"]),
+        ]
+        for typed, how, after in rows:
+            self.type_fields(typed)
+            if how == "enter":
+                self.field("RL").send_keys(Keys.ENTER)
+            else:
+                self.button(how).click()
+            self.assertFalse(self.dialog_open(), how)
+            self.assertEqual(self.fields(), after, how)
+            if after[2] == "251p":
+                # A solver that writes C total refreshes the hint, as the window's field does.
+                self.assertEqual(self.el("hint").text, "Serial Q = 46.718840 (limits max total Q)", how)
+        self.type_fields(["300m", "740", "251p", "47k", "", ""])
+        self.button("Calculate").click()
+        self.assertEqual(self.el("description").text, DEFAULTS_DESCRIPTION)
+        self.assertEqual(self.el("hint").text, "Serial Q = 46.718840 (limits max total Q)")
+        self.shot("desktop")
+        self.assertEqual(self.axe_violations(), [])
+        # Reset: the defaults, then the first sample preset's L and RS.
+        self.button("Reset").click()
+        self.assertEqual(self.fields(), ["550m", "1.1k", "200p", "47k", "", ""])
+
+    def test_message_box_is_a_modal_alertdialog(self):
+        self.open_page()
+        self.type_fields(["0", "740", "251p", "47k", "", ""])
+        for close in (Keys.ESCAPE, Keys.ENTER):
+            calculate = self.button("Calculate")
+            calculate.click()
+            box = self.el("message")
+            self.assertTrue(self.dialog_open())
+            self.assertEqual(box.get_attribute("role"), "alertdialog")
+            self.assertEqual(self.el("message-caption").text, "Error")
+            self.assertEqual(self.el("message-text").get_attribute("textContent"),
+                             "Input error:\nCheck entries.\nZero disallowed for inputs")
+            if close == Keys.ESCAPE:
+                self.shot("dialog")
+                self.assertEqual(self.axe_violations(), [])
+            self.driver.switch_to.active_element.send_keys(close)
+            self.assertFalse(self.dialog_open())
+            self.assertEqual(self.driver.switch_to.active_element, calculate)
+        # A solver's own box carries the application name.
+        self.type_fields(["300m", "740", "1n", "47k", "", "5"])
+        self.button("Optimize C from Q").click()
+        self.assertEqual(self.el("message-caption").text, "Varnholt")
+        self.assertEqual(self.el("message-text").get_attribute("textContent"),
+                         "Calculation did not verify,\nCheck inputs")
+        self.el("message-ok").click()
+        self.button("About").click()
+        self.assertTrue(self.el("about-box").is_displayed())
+        self.driver.switch_to.active_element.send_keys(Keys.ENTER)
+        self.assertFalse(self.el("about-box").is_displayed())
+
+    def test_plot_readout_and_exports(self):
+        self.open_page()
+        self.type_fields(["300m", "740", "251p", "47k", "", ""])
+        self.button("Calculate").click()
+        plot = self.el("plot")
+        ActionChains(self.driver).move_to_element_with_offset(plot, 0, 0).perform()
+        readout = self.el("readout").get_attribute("textContent")
+        self.assertRegex(readout, r"^\d+(\.\d+)?kHz  [+-]\d+\.\d\d dB  -\d+\.\d\u00b0$")
+        # Sharp at any ratio: the canvas has the device's pixels.
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": 1280, "height": 1000, "deviceScaleFactor": 2, "mobile": False})
+        try:
+            WebDriverWait(self.driver, 5).until(lambda d: plot.get_attribute("width") == "704")
+            self.assertEqual(plot.get_attribute("height"), "650")
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        for name in os.listdir(self.downloads):
+            os.remove(os.path.join(self.downloads, name))
+        self.el("save-svg").click()
+        path = os.path.join(self.downloads, "response.svg")
+        WebDriverWait(self.driver, 10).until(lambda d: os.path.exists(path) and os.path.getsize(path) > 0)
+        with open(path, encoding="utf-8") as f:
+            svg = f.read()
+        self.assertIn("<svg", svg)
+        self.assertIn(">10kHz<", svg)
+        self.el("save-png").click()
+        png = os.path.join(self.downloads, "response.png")
+        WebDriverWait(self.driver, 10).until(lambda d: os.path.exists(png) and os.path.getsize(png) > 0)
+
+    def test_presets_from_a_file_are_remembered(self):
+        self.open_page()
+        folder = tempfile.mkdtemp(prefix="varnholt-presets-")
+        files = {
+            "varnholt.txt": b'_init_load" 150p 100k\nZeta MM" 400m 600\nalpha MC" 10m 5\n',
+            "picture.txt": b"\x89PNG\r\n\x1a\n\x00\x00\x00",
+            "huge.txt": b"/" * (10 * 1024 * 1024 + 1),
+        }
+        for name, data in files.items():
+            with open(os.path.join(folder, name), "wb") as f:
+                f.write(data)
+        chooser = self.el("preset-file")
+        self.driver.execute_script("arguments[0].hidden = false", chooser)
+        chooser.send_keys(os.path.join(folder, "varnholt.txt"))
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["alpha MC", "Zeta MM"])
+        self.assertEqual(self.fields(), ["10m", "5", "150p", "100k", "", ""])
+        # Not text, or too large: a plain message, the presets as they were.
+        for name, text in [("picture.txt", "This file is not text and cannot be a preset file."),
+                           ("huge.txt", "This file is larger than 10 MB and cannot be a preset file.")]:
+            self.driver.execute_script("arguments[0].hidden = false", self.el("preset-file"))
+            self.el("preset-file").send_keys(os.path.join(folder, name))
+            WebDriverWait(self.driver, 5).until(lambda d: self.dialog_open())
+            self.assertEqual(self.el("message-text").text, text)
+            self.el("message-ok").click()
+            self.assertEqual(len(self.el("name").find_elements(By.TAG_NAME, "option")), 2)
+        # A file dropped on the page is read the same way.
+        self.driver.execute_script("""
+            const data = new DataTransfer();
+            data.items.add(new File(['Dropped MM" 500m 900\\n'], 'varnholt.txt', {type: 'text/plain'}));
+            document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true}));""")
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["Dropped MM"])
+        self.assertEqual(self.fields()[:2], ["500m", "900"])
+        self.driver.execute_script("arguments[0].hidden = false", self.el("preset-file"))
+        self.el("preset-file").send_keys(os.path.join(folder, "varnholt.txt"))
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["alpha MC", "Zeta MM"])
+        # Remembered across a reload; Reset reads it again; then back to the samples.
+        self.driver.refresh()
+        self.wait_ready()
+        self.assertEqual([o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")], ["alpha MC", "Zeta MM"])
+        self.type_fields(["1", "1", "1", "1", "", ""])
+        self.button("Reset").click()
+        self.assertEqual(self.fields(), ["10m", "5", "150p", "100k", "", ""])
+        self.el("sample-presets").click()
+        self.assertEqual([o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")], SAMPLE_NAMES)
+        # Choosing a name applies its L and RS and clears F and Q.
+        self.el("name").send_keys(Keys.ARROW_DOWN)
+        self.assertEqual(self.fields()[4:], ["", ""])
+
+    def test_works_without_storage_and_says_so_once(self):
+        self.open_page()
+        self.driver.execute_script(
+            "Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };")
+        folder = tempfile.mkdtemp(prefix="varnholt-presets-")
+        path = os.path.join(folder, "varnholt.txt")
+        with open(path, "wb") as f:
+            f.write(b'Kappa MM" 450m 800\n')
+        chooser = self.el("preset-file")
+        self.driver.execute_script("arguments[0].hidden = false", chooser)
+        chooser.send_keys(path)
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["Kappa MM"])
+        notice = self.el("notice").text
+        self.assertIn("does not let the page remember", notice)
+        self.assertFalse(self.dialog_open())
+        # Once: the next file is read without saying it again.
+        self.driver.execute_script("document.getElementById('notice').textContent = ''")
+        with open(path, "wb") as f:
+            f.write(b'Lambda MM" 460m 810\n')
+        chooser.send_keys(path)
+        WebDriverWait(self.driver, 5).until(
+            lambda d: [o.text for o in self.el("name").find_elements(By.TAG_NAME, "option")] == ["Lambda MM"])
+        self.assertEqual(self.el("notice").text, "")
+
+    def test_find_stage_settings_and_apply(self):
+        self.open_page()
+        self.type_fields(["300m", "740", "251p", "47k", "", ""])
+        self.el("find-settings").click()
+        self.assertTrue(self.el("stage").is_displayed())
+        self.assertEqual(self.el("st-L").get_attribute("value"), "300m")
+        for element_id, text in [("st-cList", "0 47p 100p 150p 220p"), ("st-rList", "1k 10k 100k")]:
+            self.el(element_id).clear()
+            self.el(element_id).send_keys(text)
+        rows = self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")
+        self.assertEqual(len(rows), 15)
+        self.shot("stage")
+        self.assertEqual(self.axe_violations(), [])
+        second = rows[1].find_elements(By.TAG_NAME, "td")
+        rows[1].click()
+        self.el("st-apply").click()
+        f = self.fields()
+        self.assertEqual([f[2], f[4], f[5]], [second[2].text, second[4].text, second[5].text])
+        # A slip is named, and nothing is on show to apply.
+        self.el("st-cList").send_keys(" 22x0p")
+        self.assertTrue(self.el("st-problem").is_displayed())
+        self.assertEqual(self.el("st-cList").get_attribute("aria-invalid"), "true")
+        self.assertFalse(self.el("st-apply").is_enabled())
+        # The inputs come back after a reload.
+        self.el("st-cList").send_keys(Keys.BACKSPACE * 6)
+        self.el("st-apply").click()
+        self.driver.refresh()
+        self.wait_ready()
+        self.assertEqual(self.el("st-cList").get_attribute("value"), "0 47p 100p 150p 220p")
+
+    def test_keyboard_reaches_every_control(self):
+        self.open_page()
+        self.driver.find_element(By.TAG_NAME, "body").click()
+        wanted = {"name", "field-L", "field-RS", "field-C", "field-RL", "field-F", "field-Q", "about", "reset", "help",
+                  "plot", "save-svg", "save-png", "copy-data", "open-presets", "find-settings"}
+        reached = set()
+        for _ in range(40):
+            self.driver.switch_to.active_element.send_keys(Keys.TAB)
+            reached.add(self.driver.switch_to.active_element.get_attribute("id") or
+                        self.driver.switch_to.active_element.text)
+        self.assertTrue(wanted <= reached, wanted - reached)
+        for text in ["Calculate", "Optimize C from Q", "Optimize RL from Q", "Optimize C from F", "Full Optimization"]:
+            self.assertIn(text, reached)
+        outline = self.driver.execute_script(
+            "document.getElementById('field-L').focus();"
+            "return getComputedStyle(document.activeElement).outlineStyle")
+        self.assertNotEqual(outline, "none")
+
+    def test_one_column_at_320_pixels(self):
+        self.driver.set_window_size(320, 900)
+        try:
+            self.open_page()
+            inner = self.driver.execute_script("return window.innerWidth")
+            self.assertLessEqual(self.driver.execute_script("return document.documentElement.scrollWidth"), inner)
+            left = [self.field(f).location["x"] for f in ("L", "F")]
+            self.assertEqual(left[0], left[1])
+            self.shot("narrow")
+        finally:
+            self.driver.set_window_size(1280, 1000)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v"])
