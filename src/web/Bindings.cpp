@@ -4,10 +4,10 @@
 #include "Version.h"
 #include "WebSession.h"
 #include "circuit/Circuit.h"
+#include "engnum/FieldTextUtf8.h"
 #include "files/SafeFile.h"
 #include "loads/StageSettingTexts.h"
 #include "plot/WindowPlot.h"
-#include "presets/Utf8Text.h"
 
 #include <sys/stat.h>
 
@@ -60,8 +60,8 @@ val TakeMessages() {
   val array = val::array();
   for (const WebView::Message& message : Session().View().TakeMessages()) {
     val item = val::object();
-    item.set("caption", Latin1ToUtf8(message.caption));
-    item.set("text", Latin1ToUtf8(message.text));
+    item.set("caption", FieldBytesToUtf8(message.caption));
+    item.set("text", FieldBytesToUtf8(message.text));
     array.call<void>("push", item);
   }
   return array;
@@ -75,7 +75,7 @@ val State() {
   state.set("fields", Fields());
   state.set("names", ArrayOf(Session().NameTexts()));
   state.set("selected", view.Selected());
-  state.set("hint", Latin1ToUtf8(view.Hint()));
+  state.set("hint", FieldBytesToUtf8(view.Hint()));
   state.set("curveF", view.CurveF());
   state.set("curveQ", view.CurveQ());
   state.set("curveCurrent", view.CurveCurrent());
@@ -98,7 +98,7 @@ val Circuit() {
 
 std::string OpenPresetFile(const val& bytes) {
   const std::vector<std::uint8_t> data = emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
-  return Latin1ToUtf8(
+  return FieldBytesToUtf8(
       Session().OpenPresetFile(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
 }
 
@@ -135,7 +135,7 @@ val Paint(int width, int height, double ratio) {
 
 std::string Text(const val& object, const char* key) {
   const val value = object[key];
-  return value.isString() ? PresetValueToFieldBytes(value.as<std::string>()) : std::string();
+  return value.isString() ? Utf8ToFieldBytes(value.as<std::string>()) : std::string();
 }
 
 // Ranks the finder's inputs (texts as typed, modes as "switches" or not,

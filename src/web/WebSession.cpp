@@ -2,6 +2,7 @@
 
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
+#include "engnum/FieldTextUtf8.h"
 #include "files/SafeFile.h"
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingTexts.h"
@@ -11,7 +12,6 @@
 #include "plot/SvgPlotCanvas.h"
 #include "plot/WindowPlot.h"
 #include "presets/PresetCommands.h"
-#include "presets/Utf8Text.h"
 
 #include <cmath>
 
@@ -37,7 +37,7 @@ class LabelledPixelCanvas : public PixelPlotCanvas {
     const int width = static_cast<int>(std::ceil(m_style.advance(text) * m_ratio));
     const int height = static_cast<int>(std::ceil(m_style.height * m_ratio));
     FillSolidRect({x, y, x + width, y + height}, kPlotWhite);
-    m_labels.push_back({x, y, Latin1ToUtf8(std::string(text)), TextColour()});
+    m_labels.push_back({x, y, FieldBytesToUtf8(std::string(text)), TextColour()});
   }
 
  private:
@@ -51,10 +51,10 @@ class LabelledPixelCanvas : public PixelPlotCanvas {
 WebSession::WebSession(std::string samplePath, std::string userPath)
     : m_samplePath(std::move(samplePath)), m_userPath(std::move(userPath)) {}
 
-std::string WebSession::FieldText(Field field) const { return Latin1ToUtf8(m_view.Text(field)); }
+std::string WebSession::FieldText(Field field) const { return FieldBytesToUtf8(m_view.Text(field)); }
 
 void WebSession::TypeField(Field field, std::string_view utf8) {
-  m_view.SetFieldText(field, PresetValueToFieldBytes(utf8));
+  m_view.SetFieldText(field, Utf8ToFieldBytes(utf8));
 }
 
 bool WebSession::Run(std::string_view command) {
@@ -112,13 +112,13 @@ void WebSession::UseSamplePresets() {
 }
 
 std::string WebSession::Readout(int width, int height, int x, int y) const {
-  return Latin1ToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y));
+  return FieldBytesToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y));
 }
 
-std::string WebSession::Description() const { return Latin1ToUtf8(PlotDescription(PlotViewOf(m_view))); }
+std::string WebSession::Description() const { return FieldBytesToUtf8(PlotDescription(PlotViewOf(m_view))); }
 
 std::string WebSession::DataTsv(int width, int height) const {
-  return Latin1ToUtf8(PlotDataTsv(PlotViewOf(m_view), {0, 0, width, height}));
+  return FieldBytesToUtf8(PlotDataTsv(PlotViewOf(m_view), {0, 0, width, height}));
 }
 
 std::string WebSession::Svg(int width, int height) const {

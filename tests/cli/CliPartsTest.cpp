@@ -20,8 +20,6 @@ TEST(CsvField, QuotesOnlyWhatNeedsIt) {
               {"line\nbreak", "\"line\nbreak\""},
               {"cr\r", "\"cr\r\""},
               {"tab\t", "\"tab\t\""},
-              {"esc\x1b[31m", "\"esc\x1b[31m\""},
-              {"del\x7f", "\"del\x7f\""},
               {"", ""},
               {"it's", "it's"}};
   for (const auto& row : rows) EXPECT_EQ(CsvField(row.in), row.out) << row.in;

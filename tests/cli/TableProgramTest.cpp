@@ -29,9 +29,9 @@ TEST(Table, AwkwardNamesAreQuotedInCsvAndValidInJson) {
       {"Caf\xE9", "Caf\xC3\xA9", "Caf\xC3\xA9", "Caf\xC3\xA9"},      // Windows-1252
       {"\x80uro, \xB5", "\"\xE2\x82\xACuro, \xC2\xB5\"", "\xE2\x82\xACuro, \xC2\xB5",
        "\xE2\x82\xACuro, \xC2\xB5"},  // Windows-1252
-      {"Bell\x01", "Bell\x01", "Bell\x01", "Bell" + bad},
-      {"Esc\x1B[31m", "Esc\x1B[31m", "Esc\x1B[31m", "Esc" + bad + "[31m"},
-      {"Del\x7F", "Del\x7F", "Del\x7F", "Del" + bad},
+      {"Bell\x01", "\"Bell\x01\"", "Bell\x01", "Bell" + bad},
+      {"Esc\x1B[31m", "\"Esc\x1B[31m\"", "Esc\x1B[31m", "Esc" + bad + "[31m"},
+      {"Del\x7F", "\"Del\x7F\"", "Del\x7F", "Del" + bad},
       {"Csi\xC2\x9B"
        "2J",
        "Csi\xC2\x9B"

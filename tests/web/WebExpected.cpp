@@ -3,6 +3,7 @@
 // cases through WebAssembly and compares. Doubles go as their bits.
 #include "WebSession.h"
 #include "circuit/Circuit.h"
+#include "engnum/FieldTextUtf8.h"
 #include "loads/StageSettingTexts.h"
 
 #include <nlohmann/json.hpp>
@@ -40,12 +41,12 @@ json State(WebSession& session) {
   for (int i = 0; i < 6; ++i) fields.push_back(session.FieldText(static_cast<Field>(i)));
   json messages = json::array();
   for (const WebView::Message& m : view.TakeMessages()) {
-    messages.push_back({{"caption", Latin1ToUtf8(m.caption)}, {"text", Latin1ToUtf8(m.text)}});
+    messages.push_back({{"caption", FieldBytesToUtf8(m.caption)}, {"text", FieldBytesToUtf8(m.text)}});
   }
   return {{"fields", fields},
           {"names", session.NameTexts()},
           {"selected", view.Selected()},
-          {"hint", Latin1ToUtf8(view.Hint())},
+          {"hint", FieldBytesToUtf8(view.Hint())},
           {"messages", messages},
           {"curve", {Bits(view.CurveF()), Bits(view.CurveQ()), view.CurveCurrent()}},
           {"circuit",
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
       for (int i = 0; i < 6; ++i)
         session.TypeField(static_cast<Field>(i), step["fields"][i].get<std::string>());
     }
-    if (step.contains("open")) result["open"] = Latin1ToUtf8(session.OpenPresetFile(Text(step, "open")));
+    if (step.contains("open")) result["open"] = FieldBytesToUtf8(session.OpenPresetFile(Text(step, "open")));
     if (step.contains("samples")) session.UseSamplePresets();
     if (step.contains("choose")) session.ChooseName(step["choose"].get<int>());
     if (step.contains("run")) session.Run(step["run"].get<std::string>());
