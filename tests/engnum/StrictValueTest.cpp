@@ -3,14 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 
 namespace {
 
-std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
+// memcpy rather than std::bit_cast, which the WebAssembly build's library lacks.
+std::uint64_t Bits(double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
 
 struct Row {
   std::string text;
