@@ -196,7 +196,8 @@
     return query;
   }
 
-  const STAGE_FIELDS = [null, 'L', 'RS', 'cable', 'cBase', 'cList', 'rBase', 'rList', 'bandEdge', 'targetF', 'targetQ'];
+  const STAGE_FIELDS = [null, 'L', 'RS', 'cable', 'cBase', 'cList', 'rBase', 'rList', 'bandEdge', 'targetF', 'targetQ',
+    null];  // the last: the window's RL
 
   function rank() {
     const query = stageQuery();
@@ -275,7 +276,7 @@
 
   function restoreStage() {
     // A usual moving-magnet input until the user's own stage is stored.
-    let saved = { cable: '100p', rBase: '47k', bandEdge: '20k' };
+    let saved = { cable: '100p', rBase: '', bandEdge: '20k' };
     try {
       const text = recall(STORE_STAGE);
       if (text) saved = Object.assign(saved, JSON.parse(text));

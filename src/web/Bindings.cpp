@@ -150,6 +150,8 @@ val RankStageSettings(const val& input) {
   in.cList = Text(input, "cList");
   in.cMode = Text(input, "cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rBase = Text(input, "rBase");
+  // With no resistance given, the window's RL is the one, as in the window.
+  in.RL = Session().View().Text(Field::RL);
   in.rList = Text(input, "rList");
   in.rMode = Text(input, "rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rankBy = Text(input, "rankBy") == "target" ? RankBy::Target : RankBy::Flatness;

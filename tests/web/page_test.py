@@ -287,6 +287,8 @@ class Page(unittest.TestCase):
             self.el(element_id).send_keys(text)
         rows = self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")
         self.assertEqual(len(rows), 15)
+        # No base resistance unless one is typed: each listed value stands alone.
+        self.assertEqual({r.find_elements(By.TAG_NAME, "td")[3].text for r in rows}, {"1k", "10k", "100k"})
         self.shot("stage")
         self.assertEqual(self.axe_violations(), [])
         second = rows[1].find_elements(By.TAG_NAME, "td")
