@@ -55,6 +55,7 @@ TEST(Refused, ExplainsOnStandardErrorOnly) {
       {{"calc", "--C", " 1p"},
        2,
        "cannot read \" 1p\" for --C: it does not start with a number"},  // the window reads 0 there
+      {{"calc", "--RL", "4,7k"}, 2, "cannot read \"4,7k\" for --RL: \",7k\" is not part of a number"},
       {{"calc", "--C", "0"}, 2, "--C must be greater than zero, not \"0\""},
       {{"solve", "c-from-f", "--F=-20k"}, 2, "--F must be greater than zero, not \"-20k\""},
       {{"solve", "full", "--F", "20k", "--Q", "0.6", "--RL", "x"},
