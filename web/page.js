@@ -9,13 +9,14 @@
   const STORE_PRESETS = 'varnholt.presets';
   const STORE_STAGE = 'varnholt.stageSettings';
   const MAX_PRESET_BYTES = 10 * 1024 * 1024;
-  const ROWS_SHOWN = 200;
+  const ROWS_PER_PAGE = 200;
 
   const $ = (id) => document.getElementById(id);
   const timings = (window.varnholtTimings = {});
   let core = null;
   let plotSize = { width: PLOT_WIDTH, height: PLOT_HEIGHT };
   let selectedRow = 0;
+  let stageCount = 0;  // settings in the last ranking
   let storageWarned = false;
 
   // Local storage may be missing, refused or full; the page then works
@@ -216,16 +217,27 @@
     }
     $('st-problem').hidden = result.error === '';
     $('st-problem').textContent = result.error;
-    $('st-count').textContent = result.error ? '' : result.count + (result.count === 1 ? ' setting' : ' settings') +
-      (result.count > ROWS_SHOWN ? ', the best ' + ROWS_SHOWN + ' shown' : '');
+    $('st-count').textContent = result.error ? '' : result.count + (result.count === 1 ? ' setting' : ' settings');
     document.querySelectorAll('#st-table .distance').forEach((e) => { e.hidden = !target; });
+    stageCount = result.error ? 0 : result.count;
+    $('st-table').tBodies[0].replaceChildren();
+    const rows = showMoreRows();
+    selectRow(0);
+    $('st-apply').disabled = rows === 0;
+  }
+
+  // Every setting can be reached, but rows are built a page at a time, as the
+  // table is scrolled or the selection moves past the last one built.
+  function showMoreRows() {
     const body = $('st-table').tBodies[0];
-    const rows = core.stageRows(0, Math.min(result.count, ROWS_SHOWN));
-    body.replaceChildren(...rows.map((cells, i) => {
+    const first = body.rows.length;
+    const target = $('st-target').checked;
+    const rows = core.stageRows(first, Math.min(stageCount - first, ROWS_PER_PAGE));
+    body.append(...rows.map((cells, i) => {
       const tr = document.createElement('tr');
-      tr.dataset.index = String(i);
+      tr.dataset.index = String(first + i);
       const rankCell = document.createElement('td');
-      rankCell.textContent = String(i + 1);
+      rankCell.textContent = String(first + i + 1);
       tr.appendChild(rankCell);
       cells.forEach((text, c) => {
         const td = document.createElement('td');
@@ -235,12 +247,12 @@
       });
       return tr;
     }));
-    selectRow(0);
-    $('st-apply').disabled = rows.length === 0;
+    return body.rows.length;
   }
 
   function selectRow(index) {
     const rows = $('st-table').tBodies[0].rows;
+    if (index >= rows.length && rows.length < stageCount) showMoreRows();
     if (rows.length === 0) return;
     selectedRow = Math.max(0, Math.min(index, rows.length - 1));
     Array.from(rows).forEach((tr, i) => tr.setAttribute('aria-selected', i === selectedRow ? 'true' : 'false'));
@@ -375,6 +387,11 @@
     $('st-close').addEventListener('click', closeStage);
     for (const input of stageInputs()) input.addEventListener('input', rank);
     for (const radio of document.querySelectorAll('#stage input[type=radio]')) radio.addEventListener('change', rank);
+    $('st-table').parentElement.addEventListener('scroll', (e) => {
+      const wrap = e.currentTarget;
+      const nearEnd = wrap.scrollTop + wrap.clientHeight >= wrap.scrollHeight - wrap.clientHeight;
+      if (nearEnd && $('st-table').tBodies[0].rows.length < stageCount) showMoreRows();
+    });
     $('st-table').addEventListener('click', (e) => {
       const tr = e.target.closest('tbody tr');
       if (tr) selectRow(Number(tr.dataset.index));

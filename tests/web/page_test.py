@@ -16,7 +16,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 PAGE, AXE = sys.argv[1], sys.argv[2]
 DEFAULTS_DESCRIPTION = "Peak +3.15 dB at 15.66kHz; -3 dB at 25.79kHz; 20kHz: +1.61 dB"
@@ -307,6 +307,22 @@ class Page(unittest.TestCase):
         self.driver.refresh()
         self.wait_ready()
         self.assertEqual(self.el("st-cList").get_attribute("value"), "0 47p 100p 150p 220p")
+
+    def test_every_setting_can_be_reached(self):
+        self.open_page()
+        self.el("find-settings").click()
+        self.el("st-cList").clear()
+        self.el("st-cList").send_keys("1p 2p 3p 4p 5p 6p 7p 8p")
+        Select(self.el("st-cMode")).select_by_visible_text("switches")
+        self.el("st-rList").clear()
+        self.el("st-rList").send_keys("1k 10k 100k")
+        self.assertEqual(self.el("st-count").text, "768 settings")
+        last = self.driver.execute_script(
+            "const wrap = document.getElementById('st-table').parentElement;"
+            "for (let i = 0; i < 10; i++) { wrap.scrollTop = wrap.scrollHeight; wrap.dispatchEvent(new Event('scroll')); }"
+            "const rows = document.getElementById('st-table').tBodies[0].rows;"
+            "return [rows.length, rows[rows.length - 1].cells[0].textContent];")
+        self.assertEqual(last, [768, "768"])
 
     def test_keyboard_reaches_every_control(self):
         self.open_page()
