@@ -17,6 +17,8 @@
   let plotSize = { width: PLOT_WIDTH, height: PLOT_HEIGHT };
   let selectedRow = 0;
   let stageCount = 0;  // settings in the last ranking
+  let sortColumn = -1;  // the ranking's order until a heading is chosen
+  let sortDescending = false;
   let storageWarned = false;
 
   // Local storage may be missing, refused or full; the page then works
@@ -236,9 +238,6 @@
     body.append(...rows.map((cells, i) => {
       const tr = document.createElement('tr');
       tr.dataset.index = String(first + i);
-      const rankCell = document.createElement('td');
-      rankCell.textContent = String(first + i + 1);
-      tr.appendChild(rankCell);
       cells.forEach((text, c) => {
         const td = document.createElement('td');
         td.textContent = text;
@@ -248,6 +247,27 @@
       return tr;
     }));
     return body.rows.length;
+  }
+
+  // A heading sorts by its column; choosing it again reverses the order. The
+  // selection stays on the same setting when it is among the rows built.
+  function sortBy(column) {
+    sortDescending = column === sortColumn ? !sortDescending : false;
+    sortColumn = column;
+    core.sortStageSettings(sortColumn, sortDescending);
+    document.querySelectorAll('#st-table thead th').forEach((th, i) => {
+      if (i === sortColumn) th.setAttribute('aria-sort', sortDescending ? 'descending' : 'ascending');
+      else th.removeAttribute('aria-sort');
+    });
+    const body = $('st-table').tBodies[0];
+    const selected = body.rows[selectedRow];
+    const rank = selected ? selected.cells[0].textContent : '';
+    const built = body.rows.length;
+    body.replaceChildren();
+    while (body.rows.length < Math.min(built, stageCount)) showMoreRows();
+    const again = Array.from(body.rows).findIndex((tr) => tr.cells[0].textContent === rank);
+    selectRow(Math.max(again, 0));
+    if (body.rows.length) body.rows[selectedRow].scrollIntoView({ block: 'nearest' });
   }
 
   function selectRow(index) {
@@ -391,6 +411,9 @@
       const wrap = e.currentTarget;
       const nearEnd = wrap.scrollTop + wrap.clientHeight >= wrap.scrollHeight - wrap.clientHeight;
       if (nearEnd && $('st-table').tBodies[0].rows.length < stageCount) showMoreRows();
+    });
+    document.querySelectorAll('#st-table thead button').forEach((button) => {
+      button.addEventListener('click', () => sortBy(Number(button.dataset.column)));
     });
     $('st-table').addEventListener('click', (e) => {
       const tr = e.target.closest('tbody tr');

@@ -1,44 +1,10 @@
 #include "StageSettingsModel.h"
 
+#include "loads/StageSettingOrder.h"
 #include "loads/StageSettingTexts.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-#include <numeric>
-
-namespace {
-
-constexpr double kNone = -std::numeric_limits<double>::infinity();
-
-double Or(const std::optional<double>& value, double fallback) { return value ? *value : fallback; }
-
-// The number a column sorts by. Deviation sorts by size, so that ascending
-// order is flattest first whether the curve rises or falls.
-double SortKey(const StageSettingRow& row, int column) {
-  switch (column) {
-    case StageSettingsModel::CTotal:
-      return row.C;
-    case StageSettingsModel::RL:
-      return row.RL;
-    case StageSettingsModel::F:
-      return row.F;
-    case StageSettingsModel::Q:
-      return row.Q;
-    case StageSettingsModel::PeakLevel:
-      return row.peak ? row.peak->levelDb : kNone;
-    case StageSettingsModel::LevelAt20k:
-      return Or(row.levelAt20k, kNone);
-    case StageSettingsModel::Deviation:
-      return row.deviationDb ? std::fabs(*row.deviationDb) : std::numeric_limits<double>::infinity();
-    case StageSettingsModel::Distance:
-      return Or(row.distance, std::numeric_limits<double>::infinity());
-    default:
-      return 0.0;
-  }
-}
-
-}  // namespace
+static_assert(StageSettingsModel::ColumnCount == kStageColumnCount &&
+              StageSettingsModel::Distance == static_cast<int>(StageColumn::Distance));
 
 StageSettingsModel::StageSettingsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -125,31 +91,5 @@ void StageSettingsModel::sort(int column, Qt::SortOrder order) {
 }
 
 void StageSettingsModel::Reorder() {
-  m_order.resize(m_result.rows.size());
-  std::iota(m_order.begin(), m_order.end(), 0);
-  const int column = m_sortColumn;
-  if (column < 0 || column >= ColumnCount) return;
-  const bool descending = m_sortOrder == Qt::DescendingOrder;
-  const auto& rows = m_result.rows;
-  if (column == Setting) {
-    // Settings go in the order of the lists as typed, not by their text.
-    std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
-      const StageSettingRow& ra = rows[static_cast<std::size_t>(descending ? b : a)];
-      const StageSettingRow& rb = rows[static_cast<std::size_t>(descending ? a : b)];
-      if (ra.cSetting != rb.cSetting) return ra.cSetting < rb.cSetting;
-      return ra.rSetting < rb.rSetting;
-    });
-    return;
-  }
-  if (column == Rank) {
-    if (descending) std::reverse(m_order.begin(), m_order.end());
-    return;
-  }
-  std::vector<double> keys(rows.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) keys[i] = SortKey(rows[i], column);
-  std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
-    const double ka = keys[static_cast<std::size_t>(a)];
-    const double kb = keys[static_cast<std::size_t>(b)];
-    return descending ? kb < ka : ka < kb;
-  });
+  m_order = StageRowOrder(m_result, m_sortColumn, m_sortOrder == Qt::DescendingOrder);
 }

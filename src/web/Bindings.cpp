@@ -150,8 +150,6 @@ val RankStageSettings(const val& input) {
   in.cList = Text(input, "cList");
   in.cMode = Text(input, "cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rBase = Text(input, "rBase");
-  // With no resistance given, the window's RL is the one, as in the window.
-  in.RL = Session().View().Text(Field::RL);
   in.rList = Text(input, "rList");
   in.rMode = Text(input, "rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rankBy = Text(input, "rankBy") == "target" ? RankBy::Target : RankBy::Flatness;
@@ -166,14 +164,17 @@ val RankStageSettings(const val& input) {
   return out;
 }
 
-// Texts of rows [first, first + count) of the last ranking, for the rows on show.
+// Texts of the rows shown at [first, first + count), in the table's order,
+// each starting with its rank.
 val StageRows(int first, int count) {
   const StageSettingsResult& result = Session().StageResult();
   val rows = val::array();
-  for (int i = std::max(first, 0); i < first + count && static_cast<std::size_t>(i) < result.rows.size();
-       ++i) {
-    const StageSettingTexts t = RowTexts(result, result.rows[static_cast<std::size_t>(i)]);
+  for (int i = std::max(first, 0); i < first + count; ++i) {
+    const StageSettingRow* shown = Session().StageRowAt(i);
+    if (shown == nullptr) break;
+    const StageSettingTexts t = RowTexts(result, *shown);
     val row = val::array();
+    row.call<void>("push", std::to_string(shown - result.rows.data() + 1));  // its rank
     for (const std::string* cell :
          {&t.setting, &t.C, &t.RL, &t.F, &t.Q, &t.peak, &t.levelAt20k, &t.deviation, &t.distance})
       row.call<void>("push", *cell);
@@ -206,6 +207,9 @@ EMSCRIPTEN_BINDINGS(varnholt) {
   emscripten::function("paint", &Paint);
   emscripten::function("findStageSettings", &RankStageSettings);
   emscripten::function("stageRows", &StageRows);
+  emscripten::function(
+      "sortStageSettings",
+      +[](int column, bool descending) { Session().SortStageSettings(column, descending); });
   emscripten::function(
       "applyStageSetting", +[](int index) { return Session().ApplyStageSetting(index); });
 }

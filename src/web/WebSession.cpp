@@ -5,6 +5,7 @@
 #include "engnum/FieldTextUtf8.h"
 #include "files/SafeFile.h"
 #include "loads/ApplyStageSetting.h"
+#include "loads/StageSettingOrder.h"
 #include "loads/StageSettingTexts.h"
 #include "plot/PixelPlotCanvas.h"
 #include "plot/PlotReadout.h"
@@ -139,16 +140,28 @@ void WebSession::Paint(int width, int height, double ratio, std::vector<std::uin
 
 const StageSettingsResult& WebSession::FindStageSettings(const StageSettingsInput& input) {
   m_stageInput = input;
-  m_stageResult = ::FindStageSettings(input);
+  // With no resistance given, the window's RL is the one, as in the window.
+  m_stageInput.RL = m_view.Text(Field::RL);
+  m_stageResult = ::FindStageSettings(m_stageInput);
+  m_stageOrder = StageRowOrder(m_stageResult, m_sortColumn, m_sortDescending);
   return m_stageResult;
 }
 
+void WebSession::SortStageSettings(int column, bool descending) {
+  m_sortColumn = column;
+  m_sortDescending = descending;
+  m_stageOrder = StageRowOrder(m_stageResult, m_sortColumn, m_sortDescending);
+}
+
+const StageSettingRow* WebSession::StageRowAt(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= m_stageOrder.size()) return nullptr;
+  return &m_stageResult.rows[static_cast<std::size_t>(m_stageOrder[static_cast<std::size_t>(index)])];
+}
+
 bool WebSession::ApplyStageSetting(int index) {
-  if (!m_stageResult.error.empty() || index < 0 ||
-      static_cast<std::size_t>(index) >= m_stageResult.rows.size())
-    return false;
-  ::ApplyStageSetting(m_view, m_stageResult.rows[static_cast<std::size_t>(index)],
-                      m_stageInput.L.substr(0, kMaxFieldText - 1),
+  const StageSettingRow* row = m_stageResult.error.empty() ? StageRowAt(index) : nullptr;
+  if (row == nullptr) return false;
+  ::ApplyStageSetting(m_view, *row, m_stageInput.L.substr(0, kMaxFieldText - 1),
                       m_stageInput.RS.substr(0, kMaxFieldText - 1));
   return true;
 }

@@ -59,9 +59,13 @@ class WebSession {
   void Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels, int& deviceWidth,
              int& deviceHeight, std::vector<Label>& labels) const;
 
-  // Find Stage Settings: ranks the inputs' settings; Apply puts row `index`
-  // (best first) into the fields and runs Calculate there.
+  // Find Stage Settings: ranks the inputs' settings, shown in the order of
+  // the column last sorted by (as the window's table keeps it); Apply puts
+  // the row shown at `index` into the fields and runs Calculate there.
   const StageSettingsResult& FindStageSettings(const StageSettingsInput& input);
+  void SortStageSettings(int column, bool descending);
+  // The ranked row shown at `index`, or null.
+  const StageSettingRow* StageRowAt(int index) const;
   bool ApplyStageSetting(int index);
   const StageSettingsResult& StageResult() const { return m_stageResult; }
 
@@ -75,6 +79,9 @@ class WebSession {
   bool m_userPresets = false;
   StageSettingsInput m_stageInput;
   StageSettingsResult m_stageResult;
+  std::vector<int> m_stageOrder;  // row shown -> index into m_stageResult.rows
+  int m_sortColumn = -1;
+  bool m_sortDescending = false;
 };
 
 // A preset file the page refuses before reading it: more than this many bytes.

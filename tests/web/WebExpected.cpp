@@ -115,11 +115,15 @@ int main(int argc, char** argv) {
       input.bandEdge = Text(s, "bandEdge");
       input.targetF = Text(s, "targetF");
       input.targetQ = Text(s, "targetQ");
+      const json sort = step.value("sort", json::array({-1, false}));
+      session.SortStageSettings(sort[0].get<int>(), sort[1].get<bool>());
       const StageSettingsResult& r = session.FindStageSettings(input);
       json rows = json::array();
-      for (std::size_t i = 0; i < r.rows.size() && i < 5; ++i) {
-        const StageSettingTexts t = RowTexts(r, r.rows[i]);
-        rows.push_back({t.setting, t.C, t.RL, t.F, t.Q, t.peak, t.levelAt20k, t.deviation, t.distance});
+      for (int i = 0; i < 5 && session.StageRowAt(i); ++i) {
+        const StageSettingRow& row = *session.StageRowAt(i);
+        const StageSettingTexts t = RowTexts(r, row);
+        rows.push_back({std::to_string(&row - r.rows.data() + 1), t.setting, t.C, t.RL, t.F, t.Q, t.peak,
+                        t.levelAt20k, t.deviation, t.distance});
       }
       result["stage"] = {
           {"error", r.error}, {"input", static_cast<int>(r.input)}, {"count", r.rows.size()}, {"rows", rows}};

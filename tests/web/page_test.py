@@ -324,6 +324,22 @@ class Page(unittest.TestCase):
             "return [rows.length, rows[rows.length - 1].cells[0].textContent];")
         self.assertEqual(last, [768, "768"])
 
+    def test_headings_sort_and_apply_the_row_shown(self):
+        self.open_page()
+        self.el("find-settings").click()
+        self.el("st-cList").send_keys("0 47p 100p 150p 220p 330p")
+        heading = self.driver.find_elements(By.CSS_SELECTOR, "#st-table thead button")[8]  # Deviation
+        for order, ordered in [("ascending", sorted), ("descending", lambda v: sorted(v, reverse=True))]:
+            heading.click()
+            self.assertEqual(heading.find_element(By.XPATH, "..").get_attribute("aria-sort"), order)
+            cells = [r.find_elements(By.TAG_NAME, "td") for r in
+                     self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")]
+            sizes = [abs(float(c[8].text.split()[0])) for c in cells]
+            self.assertEqual(sizes, ordered(sizes))
+        cells[0][0].click()
+        self.el("st-apply").click()
+        self.assertEqual(self.fields()[2], cells[0][2].text)
+
     def test_keyboard_reaches_every_control(self):
         self.open_page()
         self.driver.find_element(By.TAG_NAME, "body").click()

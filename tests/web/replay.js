@@ -71,6 +71,8 @@ async function main() {
     if ('choose' in step) core.chooseName(step.choose);
     if (step.run) core.run(step.run);
     if (step.stage) {
+      const [column, descending] = step.sort || [-1, false];
+      core.sortStageSettings(column, descending);
       const r = core.findStageSettings(step.stage);
       result.stage = { error: r.error, input: r.input, count: r.count, rows: core.stageRows(0, 5) };
       result.applied = core.applyStageSetting(step.apply);
