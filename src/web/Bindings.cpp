@@ -133,29 +133,14 @@ val Paint(int width, int height, double ratio) {
   return picture;
 }
 
-std::string Text(const val& object, const char* key) {
-  const val value = object[key];
-  return value.isString() ? Utf8ToFieldBytes(value.as<std::string>()) : std::string();
-}
-
 // Ranks the finder's inputs (texts as typed, modes as "switches" or not,
 // rankBy "target" or not): {error, input, rows: [[rank, setting, C, RL, F, Q, peak, at 20k, deviation,
 // distance]]}.
 val RankStageSettings(const val& input) {
-  StageSettingsInput in;
-  in.L = Text(input, "L");
-  in.RS = Text(input, "RS");
-  in.cable = Text(input, "cable");
-  in.cBase = Text(input, "cBase");
-  in.cList = Text(input, "cList");
-  in.cMode = Text(input, "cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
-  in.rBase = Text(input, "rBase");
-  in.rList = Text(input, "rList");
-  in.rMode = Text(input, "rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
-  in.rankBy = Text(input, "rankBy") == "target" ? RankBy::Target : RankBy::Flatness;
-  in.bandEdge = Text(input, "bandEdge");
-  in.targetF = Text(input, "targetF");
-  in.targetQ = Text(input, "targetQ");
+  const StageSettingsInput in = StageInputFromTexts([&](const char* key) {
+    const val value = input[key];
+    return value.isString() ? value.as<std::string>() : std::string();
+  });
   const StageSettingsResult& result = Session().FindStageSettings(in);
   val out = val::object();
   out.set("error", result.error);

@@ -15,6 +15,7 @@
 #include "presets/PresetCommands.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -164,4 +165,24 @@ bool WebSession::ApplyStageSetting(int index) {
   ::ApplyStageSetting(m_view, *row, m_stageInput.L.substr(0, kMaxFieldText - 1),
                       m_stageInput.RS.substr(0, kMaxFieldText - 1));
   return true;
+}
+
+StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text) {
+  const auto field = [&](const char* key) { return Utf8ToFieldBytes(text(key)); };
+  StageSettingsInput in;
+  for (const auto& [key, slot] : {std::pair{"L", &in.L},
+                                  {"RS", &in.RS},
+                                  {"cable", &in.cable},
+                                  {"cBase", &in.cBase},
+                                  {"cList", &in.cList},
+                                  {"rBase", &in.rBase},
+                                  {"rList", &in.rList},
+                                  {"bandEdge", &in.bandEdge},
+                                  {"targetF", &in.targetF},
+                                  {"targetQ", &in.targetQ}})
+    *slot = field(key);
+  in.cMode = text("cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
+  in.rMode = text("rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
+  in.rankBy = text("rankBy") == "target" ? RankBy::Target : RankBy::Flatness;
+  return in;
 }

@@ -6,6 +6,7 @@
 #include "presets/CartridgeMap.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,11 @@ class WebSession {
   int m_sortColumn = -1;
   bool m_sortDescending = false;
 };
+
+// The finder's inputs from the page's texts, looked up by key ("L", "cList",
+// ...; UTF-8, empty when missing): a list is used as switches when its mode is
+// "switches", and ranked by target when rankBy is "target".
+StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text);
 
 // A preset file the page refuses before reading it: more than this many bytes.
 inline constexpr std::size_t kMaxPresetFileBytes = 10u * 1024u * 1024u;

@@ -101,20 +101,7 @@ int main(int argc, char** argv) {
     if (step.contains("run")) session.Run(step["run"].get<std::string>());
     if (step.contains("stage")) {
       const json& s = step["stage"];
-      StageSettingsInput input;
-      input.L = Text(s, "L");
-      input.RS = Text(s, "RS");
-      input.cable = Text(s, "cable");
-      input.cBase = Text(s, "cBase");
-      input.cList = Text(s, "cList");
-      input.cMode = Text(s, "cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
-      input.rBase = Text(s, "rBase");
-      input.rList = Text(s, "rList");
-      input.rMode = Text(s, "rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
-      input.rankBy = Text(s, "rankBy") == "target" ? RankBy::Target : RankBy::Flatness;
-      input.bandEdge = Text(s, "bandEdge");
-      input.targetF = Text(s, "targetF");
-      input.targetQ = Text(s, "targetQ");
+      const StageSettingsInput input = StageInputFromTexts([&](const char* key) { return Text(s, key); });
       const json sort = step.value("sort", json::array({-1, false}));
       session.SortStageSettings(sort[0].get<int>(), sort[1].get<bool>());
       const StageSettingsResult& r = session.FindStageSettings(input);
