@@ -124,10 +124,8 @@ TEST(ResponseFigures, StayRightForExtremeQ) {
     double atF, at2F;  // dB
     bool peak;
   } rows[] = {
-      {1e-76, F * 1e-76 * tinyFall, -1520, -1520 - log4, false},  // the last that worked
-      {1e-100, F * 1e-100 * tinyFall, -2000, -2000 - log4, false},
+      {1e-76, F * 1e-76 * tinyFall, -1520, -1520 - log4, false},    // the last that worked
       {1e-300, F * 1e-300 * tinyFall, -6000, -6000 - log4, false},  // 1/Q^2 overflows itself
-      {1e100, F * hugeFall, 2000, -10 * std::log10(9.0), true},
       {1e300, F * hugeFall, 6000, -10 * std::log10(9.0), true},
   };
   for (const auto& row : rows) {

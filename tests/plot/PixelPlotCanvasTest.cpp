@@ -51,7 +51,6 @@ TEST(PixelPlotCanvas, BothLayoutsPaintTheSamePicture) {
     std::vector<PlotExtraCurve> extras;
   } rows[] = {
       {CurveView(18484.807061630512, 1.3314016810396694, 1), 1.0, {}},
-      {CurveView(18484.807061630512, 1.3314016810396694, 0), 1.0, {}},
       {CurveView(10000, 5, 1), 2.0, {}},
       {DefaultView(), 1.5, {}},
       {CurveView(20000, 1, 1),
