@@ -1,15 +1,11 @@
 // The page's entry points into the core (embind). Each moves texts and numbers
 // between JavaScript and a WebSession; nothing is computed here.
-#include "SamplePresets.h"
+#include "ModuleSession.h"
 #include "Version.h"
-#include "WebSession.h"
 #include "circuit/Circuit.h"
 #include "engnum/FieldTextUtf8.h"
-#include "files/SafeFile.h"
-#include "loads/StageSettingTexts.h"
+#include "engnum/StrictValue.h"
 #include "plot/WindowPlot.h"
-
-#include <sys/stat.h>
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -22,30 +18,7 @@ using emscripten::val;
 
 namespace {
 
-// Where the module's file system keeps the embedded sample and the user's file.
-constexpr const char* kSamplePath = "/sample/varnholt.txt";
-constexpr const char* kUserPath = "/user/varnholt.txt";
-
-WebSession& Session() {
-  static WebSession session = [] {
-    // The module's own file system, in memory: the sample file, and a folder
-    // for the user's.
-    mkdir("/sample", 0700);
-    mkdir("/user", 0700);
-    WriteFileSafely(kSamplePath, kSamplePresets);
-    return WebSession(kSamplePath, kUserPath);
-  }();
-  return session;
-}
-
 Field FieldAt(int index) { return static_cast<Field>(index < 0 || index > 5 ? 0 : index); }
-
-template <typename T>
-val ArrayOf(const std::vector<T>& items) {
-  val array = val::array();
-  for (const T& item : items) array.call<void>("push", item);
-  return array;
-}
 
 val Fields() {
   val array = val::array();
@@ -62,6 +35,7 @@ val TakeMessages() {
     val item = val::object();
     item.set("caption", FieldBytesToUtf8(message.caption));
     item.set("text", FieldBytesToUtf8(message.text));
+    item.set("field", message.field);  // the field to mark, -1 for none
     array.call<void>("push", item);
   }
   return array;
@@ -133,39 +107,12 @@ val Paint(int width, int height, double ratio) {
   return picture;
 }
 
-// Ranks the finder's inputs (texts as typed, modes as "switches" or not,
-// rankBy "target" or not): {error, input, rows: [[rank, setting, C, RL, F, Q, peak, at 20k, deviation,
-// distance]]}.
-val RankStageSettings(const val& input) {
-  const StageSettingsInput in = StageInputFromTexts([&](const char* key) {
-    const val value = input[key];
-    return value.isString() ? value.as<std::string>() : std::string();
-  });
-  const StageSettingsResult& result = Session().FindStageSettings(in);
-  val out = val::object();
-  out.set("error", result.error);
-  out.set("input", static_cast<int>(result.input));
-  out.set("count", static_cast<double>(result.rows.size()));
-  return out;
-}
-
-// Texts of the rows shown at [first, first + count), in the table's order,
-// each starting with its rank.
-val StageRows(int first, int count) {
-  const StageSettingsResult& result = Session().StageResult();
-  val rows = val::array();
-  for (int i = std::max(first, 0); i < first + count; ++i) {
-    const StageSettingRow* shown = Session().StageRowAt(i);
-    if (shown == nullptr) break;
-    const StageSettingTexts t = RowTexts(result, *shown);
-    val row = val::array();
-    row.call<void>("push", std::to_string(shown - result.rows.data() + 1));  // its rank
-    for (const std::string* cell :
-         {&t.setting, &t.C, &t.RL, &t.F, &t.Q, &t.peak, &t.levelAt20k, &t.deviation, &t.distance})
-      row.call<void>("push", *cell);
-    rows.call<void>("push", row);
-  }
-  return rows;
+// Empty when `text` (UTF-8) is one whole value by the strict reader, else why not.
+std::string ReadValueProblem(const std::string& text) {
+  double value = 0.0;
+  std::string problem;
+  if (ReadStrictValue(Utf8ToFieldBytes(text), value, &problem)) return std::string();
+  return FieldBytesToUtf8(problem);
 }
 
 }  // namespace
@@ -182,6 +129,13 @@ EMSCRIPTEN_BINDINGS(varnholt) {
       "chooseName", +[](int index) { Session().ChooseName(index); });
   emscripten::function("openPresetFile", &OpenPresetFile);
   emscripten::function(
+      "presetFileLimit", +[] {
+        val limit = val::object();
+        limit.set("bytes", static_cast<double>(kMaxPresetFileBytes));
+        limit.set("text", std::string(kPresetFileTooLargeText));
+        return limit;
+      });
+  emscripten::function(
       "useSamplePresets", +[] { Session().UseSamplePresets(); });
   emscripten::function(
       "readout", +[](int w, int h, int x, int y) { return Session().Readout(w, h, x, y); });
@@ -190,11 +144,5 @@ EMSCRIPTEN_BINDINGS(varnholt) {
   emscripten::function(
       "svg", +[](int w, int h) { return Session().Svg(w, h); });
   emscripten::function("paint", &Paint);
-  emscripten::function("findStageSettings", &RankStageSettings);
-  emscripten::function("stageRows", &StageRows);
-  emscripten::function(
-      "sortStageSettings",
-      +[](int column, bool descending) { Session().SortStageSettings(column, descending); });
-  emscripten::function(
-      "applyStageSetting", +[](int index) { return Session().ApplyStageSetting(index); });
+  emscripten::function("readValueProblem", &ReadValueProblem);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The page's window: its view and presets, and the commands its controls run.
@@ -69,6 +70,13 @@ class WebSession {
   const StageSettingRow* StageRowAt(int index) const;
   bool ApplyStageSetting(int index);
   const StageSettingsResult& StageResult() const { return m_stageResult; }
+  int SortColumn() const { return m_sortColumn; }  // -1: the ranking's order
+  bool SortDescending() const { return m_sortDescending; }
+  // "768 settings": the line above the table.
+  std::string StageCountText() const;
+  // The window's F and Q as the finder's wanted F and Q (UTF-8, trimmed), when
+  // both are values above zero; otherwise false and the wanted ones stay.
+  bool WantedFromFields(std::string& F, std::string& Q) const;
 
  private:
   void ReadPresets();
@@ -89,6 +97,12 @@ class WebSession {
 // ...; UTF-8, empty when missing): a list is used as switches when its mode is
 // "switches", and ranked by target when rankBy is "target".
 StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text);
+// The key of the finder's input an error names ("cList"), empty for none; for
+// the window's RL, "RL".
+const char* StageInputKey(StageInput input);
+// The finder's inputs before the user has stored any: a usual moving-magnet
+// stage. Keys as above, with the modes and rankBy.
+std::vector<std::pair<std::string, std::string>> StageDefaultTexts();
 
 // A preset file the page refuses before reading it: more than this many bytes.
 inline constexpr std::size_t kMaxPresetFileBytes = 10u * 1024u * 1024u;

@@ -3,10 +3,12 @@
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
 #include "engnum/FieldTextUtf8.h"
+#include "engnum/StrictValue.h"
 #include "files/SafeFile.h"
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingOrder.h"
 #include "loads/StageSettingTexts.h"
+#include "loads/ValueList.h"
 #include "plot/PixelPlotCanvas.h"
 #include "plot/PlotReadout.h"
 #include "plot/ResponsePlotPaint.h"
@@ -167,22 +169,72 @@ bool WebSession::ApplyStageSetting(int index) {
   return true;
 }
 
+namespace {
+
+// The finder's text inputs, by the page's keys, in the order the core reads them.
+struct StageKey {
+  const char* key;
+  StageInput input;
+  std::string StageSettingsInput::*slot;
+};
+constexpr StageKey kStageKeys[] = {{"L", StageInput::L, &StageSettingsInput::L},
+                                   {"RS", StageInput::RS, &StageSettingsInput::RS},
+                                   {"cable", StageInput::Cable, &StageSettingsInput::cable},
+                                   {"cBase", StageInput::CBase, &StageSettingsInput::cBase},
+                                   {"cList", StageInput::CList, &StageSettingsInput::cList},
+                                   {"rBase", StageInput::RBase, &StageSettingsInput::rBase},
+                                   {"rList", StageInput::RList, &StageSettingsInput::rList},
+                                   {"bandEdge", StageInput::BandEdge, &StageSettingsInput::bandEdge},
+                                   {"targetF", StageInput::TargetF, &StageSettingsInput::targetF},
+                                   {"targetQ", StageInput::TargetQ, &StageSettingsInput::targetQ},
+                                   {"RL", StageInput::RL, &StageSettingsInput::RL}};
+
+bool IsUsableValue(const std::string& text) {
+  double value = 0.0;
+  return ReadStrictValue(Trimmed(text), value) && value > 0.0;
+}
+
+}  // namespace
+
+std::string WebSession::StageCountText() const {
+  const std::size_t count = m_stageResult.rows.size();
+  return std::to_string(count) + (count == 1 ? " setting" : " settings");
+}
+
+bool WebSession::WantedFromFields(std::string& F, std::string& Q) const {
+  const std::string& f = m_view.Text(Field::F);
+  const std::string& q = m_view.Text(Field::Q);
+  if (!IsUsableValue(f) || !IsUsableValue(q)) return false;
+  F = FieldBytesToUtf8(std::string(Trimmed(f)));
+  Q = FieldBytesToUtf8(std::string(Trimmed(q)));
+  return true;
+}
+
 StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text) {
-  const auto field = [&](const char* key) { return Utf8ToFieldBytes(text(key)); };
   StageSettingsInput in;
-  for (const auto& [key, slot] : {std::pair{"L", &in.L},
-                                  {"RS", &in.RS},
-                                  {"cable", &in.cable},
-                                  {"cBase", &in.cBase},
-                                  {"cList", &in.cList},
-                                  {"rBase", &in.rBase},
-                                  {"rList", &in.rList},
-                                  {"bandEdge", &in.bandEdge},
-                                  {"targetF", &in.targetF},
-                                  {"targetQ", &in.targetQ}})
-    *slot = field(key);
+  for (const StageKey& key : kStageKeys)
+    if (key.input != StageInput::RL) in.*key.slot = Utf8ToFieldBytes(text(key.key));
   in.cMode = text("cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rMode = text("rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rankBy = text("rankBy") == "target" ? RankBy::Target : RankBy::Flatness;
   return in;
+}
+
+const char* StageInputKey(StageInput input) {
+  for (const StageKey& key : kStageKeys)
+    if (key.input == input) return key.key;
+  return "";
+}
+
+std::vector<std::pair<std::string, std::string>> StageDefaultTexts() {
+  StageSettingsInput in;
+  in.cable = "100p";  // a usual tone-arm cable
+  std::vector<std::pair<std::string, std::string>> texts;
+  for (const StageKey& key : kStageKeys)
+    if (key.input != StageInput::L && key.input != StageInput::RS && key.input != StageInput::RL)
+      texts.emplace_back(key.key, FieldBytesToUtf8(in.*key.slot));
+  texts.emplace_back("cMode", in.cMode == ListMode::Switches ? "switches" : "choices");
+  texts.emplace_back("rMode", in.rMode == ListMode::Switches ? "switches" : "choices");
+  texts.emplace_back("rankBy", in.rankBy == RankBy::Target ? "target" : "flatness");
+  return texts;
 }
