@@ -6,6 +6,7 @@ Set VARNHOLT_SHOTS to a folder to keep screenshots of the states it visits.
 
 import json
 import os
+import subprocess
 import sys
 import tempfile
 import time
@@ -435,6 +436,60 @@ class Page(unittest.TestCase):
                                 self.driver.find_elements(By.CSS_SELECTOR, "#stage label")))
         finally:
             self.driver.set_window_size(1280, 1000)
+
+    def test_three_rows_give_three_coloured_curves_and_the_map_applies(self):
+        self.open_page()
+        self.el("find-settings").click()
+        self.el("st-cList").send_keys("47p 150p 220p 330p")
+        self.wait_ranked()
+        self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")[0].click()
+        self.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.ARROW_DOWN, Keys.ARROW_DOWN)
+        # Pixels in each of the window's five compare colours, in order.
+        colours = ("const c = document.getElementById('plot'); const d = c.getContext('2d')"
+                   ".getImageData(0, 0, c.width, c.height).data;"
+                   "return [[0, 114, 178], [213, 94, 0], [0, 158, 115], [204, 121, 167], [230, 159, 0]].map(k => {"
+                   "  let n = 0; for (let i = 0; i < d.length; i += 4)"
+                   "    if (d[i] === k[0] && d[i + 1] === k[1] && d[i + 2] === k[2]) ++n; return n > 20; });")
+        self.assertEqual(self.driver.execute_script(colours), [True, True, True, False, False])
+        self.assertEqual(self.axe_violations(), [])
+        self.el("st-close").click()
+        self.assertEqual(self.driver.execute_script(colours), [False] * 5)
+        # The map: painted, read out under the pointer, a double-click applies that load.
+        self.el("find-settings").click()
+        self.el("st-map").click()
+        area = self.el("map")
+        self.assertGreater(int(area.get_attribute("width")), 300)
+        ActionChains(self.driver).move_to_element(area).perform()
+        readout = self.el("map-readout").text
+        self.assertRegex(readout, r"^C \S+  RL \S+  F \S+  Q \S+")
+        ActionChains(self.driver).double_click(area).perform()
+        self.assertEqual(self.fields()[2:4], readout.split()[1:4:2])
+        self.assertFalse(self.dialog_open())
+        self.assertEqual(self.axe_violations(), [])
+        self.shot("map")
+        for name in os.listdir(self.downloads):
+            os.remove(os.path.join(self.downloads, name))
+        self.el("map-svg").click()
+        path = os.path.join(self.downloads, "load-map.svg")
+        WebDriverWait(self.driver, 10).until(lambda d: os.path.exists(path) and os.path.getsize(path) > 0)
+
+    def test_service_worker_serves_the_page_with_the_server_stopped(self):
+        self.driver.get_log("browser")  # what earlier tests left
+        server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1", "8931"], cwd=PAGE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            url = "http://127.0.0.1:8931/index.html"
+            WebDriverWait(self.driver, 10, ignored_exceptions=(Exception,)).until(
+                lambda d: d.get(url) or d.execute_script("return document.documentElement.dataset.ready"))
+            self.driver.execute_async_script(
+                "const done = arguments[0]; navigator.serviceWorker.ready.then(() => done())")
+        finally:
+            server.terminate()
+            server.wait()
+        self.driver.get(url + "#L=400m")
+        self.wait_ready()
+        self.assertEqual(self.fields()[0], "400m")
+        self.assertEqual([e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"], [])
 
     def test_keyboard_reaches_every_control(self):
         self.open_page()

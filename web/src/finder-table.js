@@ -1,14 +1,20 @@
 // The finder's table: rows built a page at a time from the core's texts,
-// sorted by the core, one row selected for Apply.
+// sorted by the core. One row is current (Apply); up to five selected rows
+// are drawn over the plot to compare (click, Shift/Ctrl-click, Shift+arrows,
+// and on touch a tap toggles).
 import { $, page } from './dom.js';
 
 const ROWS_PER_PAGE = 200;
+const MAX_COMPARED = 5;
 let count = 0; // settings in the last ranking
-let selected = 0;
+let current = 0;
+let anchor = 0;
+let selected = new Set();
+let repaint = () => {};
 const body = () => $('st-table').tBodies[0];
 
 export function selectedIndex() {
-  return selected;
+  return current;
 }
 
 export function fillTable(settings, target) {
@@ -16,7 +22,7 @@ export function fillTable(settings, target) {
   document.querySelectorAll('#st-table .distance').forEach((e) => { e.hidden = !target; });
   body().replaceChildren();
   showMoreRows();
-  selectRow(0);
+  select(0, 'only');
   $('st-apply').disabled = body().rows.length === 0;
 }
 
@@ -29,6 +35,7 @@ function showMoreRows() {
   body().append(...rows.map((cells, i) => {
     const tr = document.createElement('tr');
     tr.dataset.index = String(first + i);
+    tr.setAttribute('aria-selected', 'false');
     cells.forEach((text, c) => {
       const td = document.createElement('td');
       td.textContent = text;
@@ -39,17 +46,46 @@ function showMoreRows() {
   }));
 }
 
-function selectRow(index) {
+// how: 'only' (a click), 'toggle' (Ctrl-click, a tap), 'range' (Shift).
+function select(index, how) {
   const rows = body().rows;
-  if (index >= rows.length && rows.length < count) showMoreRows();
-  if (rows.length === 0) return false;
-  selected = Math.max(0, Math.min(index, rows.length - 1));
-  Array.from(rows).forEach((tr, i) => tr.setAttribute('aria-selected', i === selected ? 'true' : 'false'));
+  while (index >= rows.length && rows.length < count) showMoreRows();
+  if (rows.length === 0) {
+    selected = new Set();
+    compare();
+    return false;
+  }
+  current = Math.max(0, Math.min(index, rows.length - 1));
+  if (how === 'range') {
+    selected = new Set();
+    for (let i = Math.min(anchor, current); i <= Math.max(anchor, current); ++i) selected.add(i);
+  } else if (how === 'toggle') {
+    if (selected.has(current) && selected.size > 1) selected.delete(current);
+    else selected.add(current);
+    anchor = current;
+  } else {
+    selected = new Set([current]);
+    anchor = current;
+  }
+  for (const tr of rows) tr.setAttribute('aria-selected', String(selected.has(Number(tr.dataset.index))));
+  compare();
   return true;
 }
 
+// More than one row selected: their curves over the plot.
+function compare() {
+  const rows = selected.size > 1 ? Array.from(selected).sort((a, b) => a - b).slice(0, MAX_COMPARED) : [];
+  page.core.compareStageSettings(rows);
+  repaint();
+}
+
+export function stopComparing() {
+  page.core.compareStageSettings([]);
+  repaint();
+}
+
 // A heading sorts by its column; choosing it again reverses the order. The
-// selection stays on the same setting when it is among the rows built.
+// current row stays on the same setting when it is among the rows built.
 function sortBy(column) {
   const now = page.core.stageSort();
   page.core.sortStageSettings(column, now.column === column ? !now.descending : false);
@@ -58,16 +94,17 @@ function sortBy(column) {
     if (i === sort.column) th.setAttribute('aria-sort', sort.descending ? 'descending' : 'ascending');
     else th.removeAttribute('aria-sort');
   });
-  const row = body().rows[selected];
+  const row = body().rows[current];
   const rank = row ? row.cells[0].textContent : '';
   const built = body().rows.length;
   body().replaceChildren();
   while (body().rows.length < Math.min(built, count)) showMoreRows();
   const again = Array.from(body().rows).findIndex((tr) => tr.cells[0].textContent === rank);
-  if (selectRow(Math.max(again, 0))) body().rows[selected].scrollIntoView({ block: 'nearest' });
+  if (select(Math.max(again, 0), 'only')) body().rows[current].scrollIntoView({ block: 'nearest' });
 }
 
-export function wireTable(apply) {
+export function wireTable(apply, paint) {
+  repaint = paint;
   $('st-all-columns').addEventListener('click', (e) => {
     const all = $('stage').classList.toggle('all-columns');
     e.currentTarget.setAttribute('aria-pressed', String(all));
@@ -80,17 +117,21 @@ export function wireTable(apply) {
   document.querySelectorAll('#st-table thead button').forEach((button) => {
     button.addEventListener('click', () => sortBy(Number(button.dataset.column)));
   });
+  let touch = false;
+  $('st-table').addEventListener('pointerdown', (e) => { touch = e.pointerType === 'touch'; });
   $('st-table').addEventListener('click', (e) => {
     const tr = e.target.closest('tbody tr');
-    if (tr) selectRow(Number(tr.dataset.index));
+    if (!tr) return;
+    const how = e.shiftKey ? 'range' : e.ctrlKey || e.metaKey || touch ? 'toggle' : 'only';
+    select(Number(tr.dataset.index), how);
   });
   // Keys on the table's rows; a heading's button keeps its own Enter (sort).
   wrap.addEventListener('keydown', (e) => {
     if (e.target.closest('thead')) return;
     if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
       e.preventDefault();
-      if (selectRow(selected + (e.key === 'ArrowDown' ? 1 : -1))) {
-        body().rows[selected].scrollIntoView({ block: 'nearest' });
+      if (select(current + (e.key === 'ArrowDown' ? 1 : -1), e.shiftKey ? 'range' : 'only')) {
+        body().rows[current].scrollIntoView({ block: 'nearest' });
       }
     } else if (e.key === 'Enter') {
       e.preventDefault();

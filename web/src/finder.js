@@ -4,9 +4,10 @@ import { $, page, timings } from './dom.js';
 import { showMessages } from './messages.js';
 import { STORE_STAGE, store, recall } from './storage.js';
 import { sync, takeMessages } from './window.js';
-import { fillTable, selectedIndex, wireTable } from './finder-table.js';
+import { fillTable, selectedIndex, stopComparing, wireTable } from './finder-table.js';
+import { paint } from './plot.js';
 
-const RANK_PAUSE_MS = 120; // ranking waits for typing to pause this long
+const RANK_PAUSE_MS = 50; // ranking waits for typing to pause this long
 const inputs = () => Array.from(document.querySelectorAll('#stage [data-key]'));
 let rankTimer = 0;
 
@@ -39,7 +40,8 @@ export function rank() {
   $('st-problem').textContent = result.error;
   $('st-count').textContent = result.countText;
   fillTable(result.error ? 0 : result.count, target);
-  timings.rankShownMs = performance.now() - t0;
+  $('map-panel').hidden = true;
+  timings.rankShownAt = performance.now();
 }
 
 // Typing never waits for a ranking: it runs once the typing pauses.
@@ -71,6 +73,8 @@ export function openStage() {
 export function closeStage() {
   if (rankTimer) rank();
   saveStage();
+  stopComparing();
+  $('map-panel').hidden = true;
   $('stage').hidden = true;
   $('find-settings').setAttribute('aria-expanded', 'false');
   $('find-settings').focus();
@@ -112,5 +116,5 @@ export function wireFinder() {
   for (const radio of document.querySelectorAll('#stage input[type=radio]')) radio.addEventListener('change', rank);
   $('st-apply').addEventListener('click', apply);
   $('stage').addEventListener('keydown', (e) => { if (e.key === 'Escape') closeStage(); });
-  wireTable(apply);
+  wireTable(apply, paint);
 }

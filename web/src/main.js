@@ -7,6 +7,7 @@ import { restorePresets, wirePresets } from './presets.js';
 import { openStage, restoreStage, wireFinder } from './finder.js';
 import { readLink, reportLink, wireLink } from './link.js';
 import { registerWorker } from './install.js';
+import { wireMap } from './map.js';
 import { sync, wireWindow } from './window.js';
 
 function wireHelp() {
@@ -28,6 +29,7 @@ function start(core) {
   wireFinder();
   wireHelp();
   wireLink();
+  wireMap();
   layoutPlot();
   if (!restorePresets()) core.run('Reset');
   const link = readLink(location.hash.replace(/^#/, ''));

@@ -1,6 +1,6 @@
 // The window's fields, Name list, hint and commands: texts moved between the
 // controls and the core.
-import { $, page } from './dom.js';
+import { $, page, timings } from './dom.js';
 import { showMessages } from './messages.js';
 import { paint } from './plot.js';
 
@@ -48,8 +48,10 @@ export function readFields() {
 }
 
 export function run(command) {
+  const t0 = performance.now();
   page.core.run(command);
   sync();
+  timings.lastCommandMs = performance.now() - t0;
   const messages = takeMessages();
   markInvalid(messages);
   showMessages(messages);

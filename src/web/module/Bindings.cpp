@@ -5,7 +5,6 @@
 #include "circuit/Circuit.h"
 #include "engnum/FieldTextUtf8.h"
 #include "engnum/StrictValue.h"
-#include "plot/WindowPlot.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -76,35 +75,13 @@ std::string OpenPresetFile(const val& bytes) {
       Session().OpenPresetFile(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
 }
 
-// One paint: {width, height, pixels (a copy, R G B A), labels [{x, y, text, colour}], font}.
 val Paint(int width, int height, double ratio) {
   static std::vector<std::uint32_t> pixels;
   std::vector<WebSession::Label> labels;
   int deviceWidth = 0;
   int deviceHeight = 0;
   Session().Paint(width, height, ratio, pixels, deviceWidth, deviceHeight, labels);
-  val picture = val::object();
-  picture.set("width", deviceWidth);
-  picture.set("height", deviceHeight);
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(pixels.data());
-  picture.set("pixels", val(emscripten::typed_memory_view(pixels.size() * 4, bytes)).call<val>("slice"));
-  val array = val::array();
-  for (const WebSession::Label& label : labels) {
-    val item = val::object();
-    item.set("x", label.x);
-    item.set("y", label.y);
-    item.set("text", label.text);
-    item.set("colour", label.colour);
-    array.call<void>("push", item);
-  }
-  picture.set("labels", array);
-  const SvgTextStyle style = WindowPlotTextStyle();
-  val font = val::object();
-  font.set("family", style.family);
-  font.set("pixelSize", style.pixelSize);
-  font.set("ascent", style.ascent);
-  picture.set("font", font);
-  return picture;
+  return PictureOf(pixels, deviceWidth, deviceHeight, labels);
 }
 
 // Empty when `text` (UTF-8) is one whole value by the strict reader, else why not.

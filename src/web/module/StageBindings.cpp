@@ -84,5 +84,9 @@ EMSCRIPTEN_BINDINGS(varnholt_stage) {
       "sortStageSettings",
       +[](int column, bool descending) { Session().SortStageSettings(column, descending); });
   emscripten::function(
+      "compareStageSettings", +[](const val& indices) {
+        Session().CompareStageSettings(emscripten::convertJSArrayToNumberVector<int>(indices));
+      });
+  emscripten::function(
       "applyStageSetting", +[](int index) { return Session().ApplyStageSetting(index); });
 }

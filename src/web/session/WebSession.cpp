@@ -1,9 +1,10 @@
 #include "WebSession.h"
 
+#include "LabelledPixelCanvas.h"
+
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
 #include "engnum/FieldTextUtf8.h"
-#include "engnum/StrictValue.h"
 #include "files/SafeFile.h"
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingOrder.h"
@@ -24,31 +25,6 @@ namespace {
 ResponsePlotView PlotViewOf(const WebView& view) {
   return MakeResponsePlotView(view.CurveCurrent(), view.CurveF(), view.CurveQ());
 }
-
-// The pixel canvas with the window's labels: each label's cell is filled white
-// at once, sized by the window's font metrics, and its glyphs are handed to
-// the page, which sets them in that font over the finished picture.
-class LabelledPixelCanvas : public PixelPlotCanvas {
- public:
-  LabelledPixelCanvas(std::vector<std::uint32_t>& pixels, int width, int height, double ratio,
-                      std::vector<WebSession::Label>& labels)
-      : PixelPlotCanvas(pixels.data(), width, height, width, ratio, PixelLayout::kRgbaBytes),
-        m_ratio(ratio),
-        m_labels(labels),
-        m_style(WindowPlotTextStyle()) {}
-
-  void TextOut(int x, int y, std::string_view text) override {
-    const int width = static_cast<int>(std::ceil(m_style.advance(text) * m_ratio));
-    const int height = static_cast<int>(std::ceil(m_style.height * m_ratio));
-    FillSolidRect({x, y, x + width, y + height}, kPlotWhite);
-    m_labels.push_back({x, y, FieldBytesToUtf8(std::string(text)), TextColour()});
-  }
-
- private:
-  double m_ratio;
-  std::vector<WebSession::Label>& m_labels;
-  SvgTextStyle m_style;
-};
 
 }  // namespace
 
@@ -115,8 +91,23 @@ void WebSession::UseSamplePresets() {
   ReadPresets();
 }
 
+std::vector<PlotExtraCurve> WebSession::ExtraCurves() const {
+  std::vector<PlotExtraCurve> extras;
+  if (!m_stageResult.error.empty()) return extras;
+  for (int index : m_compared) {
+    const StageSettingRow* row = StageRowAt(index);
+    if (row == nullptr || extras.size() == kMaxExtraCurves) continue;
+    if (m_view.CurveCurrent() && row->F == m_view.CurveF() && row->Q == m_view.CurveQ()) continue;
+    extras.push_back(
+        {row->F, row->Q, ExtraCurveColour(extras.size()), SettingLegendName(m_stageResult, *row)});
+  }
+  return extras;
+}
+
+void WebSession::CompareStageSettings(const std::vector<int>& indices) { m_compared = indices; }
+
 std::string WebSession::Readout(int width, int height, int x, int y) const {
-  return FieldBytesToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y));
+  return FieldBytesToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y, ExtraCurves()));
 }
 
 std::string WebSession::Description() const { return FieldBytesToUtf8(PlotDescription(PlotViewOf(m_view))); }
@@ -126,7 +117,7 @@ std::string WebSession::DataTsv(int width, int height) const {
 }
 
 std::string WebSession::Svg(int width, int height) const {
-  return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle());
+  return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle(), ExtraCurves());
 }
 
 void WebSession::Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels,
@@ -138,7 +129,7 @@ void WebSession::Paint(int width, int height, double ratio, std::vector<std::uin
   pixels.assign(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0);
   labels.clear();
   LabelledPixelCanvas canvas(pixels, deviceWidth, deviceHeight, ratio, labels);
-  PaintResponsePlot(PlotViewOf(m_view), canvas);
+  PaintResponsePlot(PlotViewOf(m_view), canvas, ExtraCurves());
 }
 
 const StageSettingsResult& WebSession::FindStageSettings(const StageSettingsInput& input) {
@@ -146,6 +137,7 @@ const StageSettingsResult& WebSession::FindStageSettings(const StageSettingsInpu
   // With no resistance given, the window's RL is the one, as in the window.
   m_stageInput.RL = m_view.Text(Field::RL);
   m_stageResult = ::FindStageSettings(m_stageInput);
+  m_compared.clear();
   m_stageOrder = StageRowOrder(m_stageResult, m_sortColumn, m_sortDescending);
   return m_stageResult;
 }
@@ -189,11 +181,6 @@ constexpr StageKey kStageKeys[] = {{"L", StageInput::L, &StageSettingsInput::L},
                                    {"targetQ", StageInput::TargetQ, &StageSettingsInput::targetQ},
                                    {"RL", StageInput::RL, &StageSettingsInput::RL}};
 
-bool IsUsableValue(const std::string& text) {
-  double value = 0.0;
-  return ReadStrictValue(Trimmed(text), value) && value > 0.0;
-}
-
 }  // namespace
 
 std::string WebSession::StageCountText() const {
@@ -204,7 +191,7 @@ std::string WebSession::StageCountText() const {
 bool WebSession::WantedFromFields(std::string& F, std::string& Q) const {
   const std::string& f = m_view.Text(Field::F);
   const std::string& q = m_view.Text(Field::Q);
-  if (!IsUsableValue(f) || !IsUsableValue(q)) return false;
+  if (!IsUsableWanted(f) || !IsUsableWanted(q)) return false;
   F = FieldBytesToUtf8(std::string(Trimmed(f)));
   Q = FieldBytesToUtf8(std::string(Trimmed(q)));
   return true;

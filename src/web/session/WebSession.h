@@ -1,12 +1,15 @@
 #pragma once
 
 #include "WebView.h"
+#include "loads/LoadMapPaint.h"
 #include "loads/StageSettings.h"
 #include "plot/PlotCanvas.h"
+#include "plot/ResponsePlotPaint.h"
 #include "presets/CartridgeMap.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -69,6 +72,11 @@ class WebSession {
   // The ranked row shown at `index`, or null.
   const StageSettingRow* StageRowAt(int index) const;
   bool ApplyStageSetting(int index);
+  // The rows shown at `indices` drawn over the plot to compare, in the
+  // window's colours with a legend, at most kMaxExtraCurves; the plot's own
+  // curve stays on top, and a row that is that curve is not drawn again. An
+  // empty list takes them away.
+  void CompareStageSettings(const std::vector<int>& indices);
   const StageSettingsResult& StageResult() const { return m_stageResult; }
   int SortColumn() const { return m_sortColumn; }  // -1: the ranking's order
   bool SortDescending() const { return m_sortDescending; }
@@ -78,8 +86,22 @@ class WebSession {
   // both are values above zero; otherwise false and the wanted ones stay.
   bool WantedFromFields(std::string& F, std::string& Q) const;
 
+  // The load map of C total x RL around the window's load (a fifth to five
+  // times C total, a tenth to ten times RL, as the window opens it) for the
+  // cartridge and stage last ranked, with the stage's settings as dots and the
+  // window's load as a cross. Empty on success, else why there is none.
+  std::string MakeLoadMap();
+  void PaintMap(int width, int height, double ratio, std::vector<std::uint32_t>& pixels, int& deviceWidth,
+                int& deviceHeight, std::vector<Label>& labels) const;
+  std::string MapReadout(int width, int height, int x, int y) const;
+  std::string MapSvg(int width, int height) const;
+  // The load under (x, y) into C total and RL, then Calculate, as a
+  // double-click on the window's map; false outside the map.
+  bool ApplyMapAt(int width, int height, int x, int y);
+
  private:
   void ReadPresets();
+  std::vector<PlotExtraCurve> ExtraCurves() const;
 
   WebView m_view;
   CartridgeMap m_presets;
@@ -88,7 +110,12 @@ class WebSession {
   bool m_userPresets = false;
   StageSettingsInput m_stageInput;
   StageSettingsResult m_stageResult;
-  std::vector<int> m_stageOrder;  // row shown -> index into m_stageResult.rows
+  std::vector<int> m_stageOrder;
+  std::vector<int>
+      m_compared;  // rows shown, as the page selected them  // row shown -> index into m_stageResult.rows
+  std::optional<LoadMap> m_map;
+  std::vector<LoadMapContour> m_contours;
+  LoadMapMarks m_marks;
   int m_sortColumn = -1;
   bool m_sortDescending = false;
 };
