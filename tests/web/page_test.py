@@ -484,6 +484,11 @@ class Page(unittest.TestCase):
                 lambda d: d.get(url) or d.execute_script("return document.documentElement.dataset.ready"))
             self.driver.execute_async_script(
                 "const done = arguments[0]; navigator.serviceWorker.ready.then(() => done())")
+            # Over http the code comes as the .wasm alone, not also as the copy for pages opened from disk.
+            loaded = self.driver.execute_script(
+                "return performance.getEntriesByType('resource').map(e => e.name.split('/').pop())")
+            self.assertIn("varnholt-core.wasm", loaded)
+            self.assertNotIn("varnholt-core-wasm.js", loaded)
         finally:
             server.terminate()
             server.wait()

@@ -58,7 +58,13 @@ async function main() {
   const expected = JSON.parse(
     execFileSync(helper, [casesPath, samplePath, path.join(folder, 'varnholt.txt')], { maxBuffer: 1 << 26 }));
   fs.rmSync(folder, { recursive: true, force: true });
-  const core = await require(path.resolve(modulePath))();
+  const code = fs.readFileSync(modulePath.replace(/\.js$/, '.wasm'));
+  const core = await require(path.resolve(modulePath))({
+    instantiateWasm: (imports, done) => {
+      WebAssembly.instantiate(code, imports).then((result) => done(result.instance));
+      return {};
+    },
+  });
   const steps = JSON.parse(fs.readFileSync(casesPath, 'utf8')).steps;
   assert.strictEqual(steps.length, expected.length);
   let failures = 0;

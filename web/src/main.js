@@ -7,6 +7,7 @@ import { restorePresets, wirePresets } from './presets.js';
 import { openStage, restoreStage, wireFinder } from './finder.js';
 import { readLink, reportLink, wireLink } from './link.js';
 import { registerWorker } from './install.js';
+import { loadCore } from './load.js';
 import { wireMap } from './map.js';
 import { sync, wireWindow } from './window.js';
 
@@ -51,4 +52,4 @@ function start(core) {
   document.documentElement.dataset.ready = 'true';
 }
 
-window.VarnholtCore().then(start);
+loadCore().then(start);
