@@ -347,23 +347,31 @@ TEST_F(FindStageSettingsTest, LoadMapShowsTheStageAndWritesTheLoadChosen) {
 
 namespace {
 
-// The finder opens beside the window, not over its plot, where the screen has room.
+// The finder opens beside the window, not over its plot, where the screen has
+// room, moving the window aside only where neither side has it.
 TEST(WindowPlacement, BesideTheWindowWhereTheScreenHasRoom) {
   const QRect screen(0, 0, 1280, 1024);
   const struct {
     QRect window;
     QSize size;
-    std::optional<QRect> place;
+    int least;
+    QRect tool;  // empty: no place
+    QPoint windowAt;
   } rows[] = {
-      {{100, 100, 380, 470}, {600, 500}, QRect(480, 100, 600, 500)},  // right, whole
-      {{700, 100, 380, 470}, {600, 500}, QRect(100, 100, 600, 500)},  // left, whole
-      {{0, 0, 380, 470}, {950, 500}, QRect(380, 0, 900, 500)},        // right, narrower
-      {{450, 0, 380, 470}, {950, 500}, std::nullopt},                 // no side has the least width
-      {{100, 800, 380, 200}, {600, 500}, QRect(480, 524, 600, 500)},  // kept on the screen
+      {{100, 100, 380, 470}, {600, 500}, 500, {480, 100, 600, 500}, {100, 100}},  // right, whole
+      {{700, 100, 380, 470}, {600, 500}, 500, {100, 100, 600, 500}, {700, 100}},  // left, whole
+      {{0, 0, 380, 470}, {950, 500}, 500, {380, 0, 900, 500}, {0, 0}},            // right, narrower
+      {{445, 160, 371, 497}, {810, 680}, 700, {371, 160, 810, 680}, {0, 160}},    // the window moves aside
+      {{100, 800, 380, 200}, {600, 500}, 500, {480, 524, 600, 500}, {100, 800}},  // kept on the screen
+      {{445, 160, 371, 497}, {950, 500}, 950, {}, {}},                            // the screen is too narrow
   };
-  for (const auto& row : rows)
-    EXPECT_EQ(BesideWindow(row.window, row.size, 500, screen), row.place)
-        << row.window.x() << "," << row.window.y();
+  for (const auto& row : rows) {
+    const std::optional<BesidePlacement> place = BesideWindow(row.window, row.size, row.least, screen);
+    ASSERT_EQ(place.has_value(), !row.tool.isEmpty()) << row.window.x();
+    if (!place) continue;
+    EXPECT_EQ(place->tool, row.tool) << row.window.x();
+    EXPECT_EQ(place->windowAt, row.windowAt) << row.window.x();
+  }
 }
 
 }  // namespace
