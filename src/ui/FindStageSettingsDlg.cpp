@@ -1,5 +1,4 @@
 #include "FindStageSettingsDlg.h"
-#include "engnum/StrictValue.h"
 
 #include "FieldText.h"
 #include "LoadMapDlg.h"
@@ -7,6 +6,7 @@
 #include "WindowPlacement.h"
 #include "circuit/CommandView.h"
 #include "loads/ApplyStageSetting.h"
+#include "loads/StageSettingTexts.h"
 #include "loads/ValueList.h"
 #include "plot/ResponsePlot.h"
 
@@ -28,19 +28,6 @@ QLabel* Label(const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text));
   label->setBuddy(buddy);
   return label;
-}
-
-// A usable figure from the window's F or Q field, for the wanted values.
-bool IsUsable(const std::string& field) {
-  double value = 0.0;
-  return ReadStrictValue(Trimmed(field), value) && value > 0.0;
-}
-
-// Legend names are 8-bit: the parallel sign becomes "||".
-std::string LegendName(const std::string& utf8) {
-  QString text = QString::fromStdString(utf8);
-  text.replace(QChar(0x2225), QStringLiteral("||"));
-  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
 }
 
 }  // namespace
@@ -216,7 +203,7 @@ void CFindStageSettingsDlg::TakeFromWindow() {
   m_editRS.setText(FromFieldBytes(m_window.GetFieldText(Field::RS, kMaxFieldText)));
   const std::string F = m_window.GetFieldText(Field::F, kMaxFieldText);
   const std::string Q = m_window.GetFieldText(Field::Q, kMaxFieldText);
-  if (IsUsable(F) && IsUsable(Q)) {
+  if (IsUsableWanted(F) && IsUsableWanted(Q)) {
     m_editTargetF.setText(FromFieldBytes(std::string(Trimmed(F))));
     m_editTargetQ.setText(FromFieldBytes(std::string(Trimmed(Q))));
   }
@@ -333,8 +320,8 @@ void CFindStageSettingsDlg::UpdateOverlay() {
       if (!row || extras.size() == kMaxExtraCurves) continue;
       // The applied setting is the plot's own curve, black and on top.
       if (plot->m_bShowCurve != 0 && row->F == plot->m_dF && row->Q == plot->m_dQ) continue;
-      extras.push_back({row->F, row->Q, ExtraCurveColour(extras.size()),
-                        LegendName(SettingWords(m_model.Result(), *row))});
+      extras.push_back(
+          {row->F, row->Q, ExtraCurveColour(extras.size()), SettingLegendName(m_model.Result(), *row)});
     }
   }
   if (extras.empty() && plot->ExtraCurves().empty()) return;
