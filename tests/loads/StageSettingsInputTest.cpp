@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -149,6 +150,16 @@ TEST(StageSettingsInput, WordsAreUtf8) {
   const StageSettingsResult result = FindStageSettings(in);
   ASSERT_EQ(result.rows.size(), 2u);
   EXPECT_EQ(SettingWords(result, result.rows[1]), "0.001\xC2\xB5, 47k \xE2\x88\xA5 1k");
+  // A legend is 8-bit: the micro sign one byte, the parallel sign "||".
+  EXPECT_EQ(SettingLegendName(result, result.rows[1]), "0.001\xB5, 47k || 1k");
+}
+
+// The window's F and Q become wanted values only when they are values above zero.
+TEST(StageSettingsInput, UsableWantedValues) {
+  const std::pair<const char*, bool> rows[] = {{"18.4848k", true}, {" 1.33 ", true}, {"", false},
+                                               {"abc", false},     {"-1", false},    {"0", false},
+                                               {"20k x", false}};
+  for (const auto& [text, usable] : rows) EXPECT_EQ(IsUsableWanted(text), usable) << text;
 }
 
 TEST(StageSettingsInput, LevelTexts) {

@@ -5,6 +5,7 @@
 import { $, page, notice, copyText } from './dom.js';
 import { FIELDS } from './window.js';
 import { stageOpen, stageQuery } from './finder.js';
+import { TEXTS } from './texts.js';
 
 export const MAX_LINK = 2000;
 const WINDOW_KEYS = { L: 0, RS: 1, C: 2, RL: 3 };
@@ -35,21 +36,21 @@ function quoted(text) {
 export function readLink(fragment) {
   const result = { fields: {}, stage: null, problems: [] };
   if (fragment.length > MAX_LINK) {
-    result.problems.push('it is longer than ' + MAX_LINK.toLocaleString('en') + ' characters');
+    result.problems.push(TEXTS.linkTooLong(MAX_LINK));
     return result;
   }
   let params;
   try {
     params = new URLSearchParams(fragment);
   } catch (e) {
-    result.problems.push('it is not a list of values');
+    result.problems.push(TEXTS.linkNotValues);
     return result;
   }
   for (const [key, value] of params) {
     if (key in WINDOW_KEYS || STAGE_VALUES.includes(key)) {
       const problem = value.trim() === '' && !(key in WINDOW_KEYS) ? '' : page.core.readValueProblem(value);
       if (problem) {
-        result.problems.push(quoted(value) + ' for ' + key + ': ' + problem);
+        result.problems.push(TEXTS.linkValue(quoted(value), key, problem));
       } else if (key in WINDOW_KEYS) {
         result.fields[WINDOW_KEYS[key]] = value;
       } else {
@@ -59,23 +60,22 @@ export function readLink(fragment) {
       (result.stage = result.stage || {})[key] = value;
     } else if (key in STAGE_WORDS) {
       if (STAGE_WORDS[key].includes(value)) (result.stage = result.stage || {})[key] = value;
-      else result.problems.push(quoted(value) + ' is not a choice for ' + key);
+      else result.problems.push(TEXTS.linkNotChoice(quoted(value), key));
     } else {
-      result.problems.push(quoted(key) + ' is not a name the page knows');
+      result.problems.push(TEXTS.linkUnknownKey(quoted(key)));
     }
   }
   return result;
 }
 
 export function reportLink(problems) {
-  if (problems.length) notice('This link could not be read in full: ' + problems.join('; ') +
-    '. The page keeps its own values there.');
+  if (problems.length) notice(TEXTS.linkNotRead(problems));
 }
 
 export function wireLink() {
   window.varnholtLink = linkFor; // for the tests, which cannot read the clipboard
   $('copy-link').addEventListener('click', () => {
     const link = linkFor();
-    copyText(link, () => notice('The link is on the clipboard.'), () => notice('Copy this link: ' + link));
+    copyText(link, () => notice(TEXTS.linkCopied), () => notice(TEXTS.copyThisLink(link)));
   });
 }

@@ -20,6 +20,7 @@ function wireHelp() {
 }
 
 function start(core) {
+  timings.coreAt = performance.now();
   page.core = core;
   $('version').textContent = core.version();
   wireMessages();

@@ -2,6 +2,7 @@
 // window's proportions, at the device's pixels; the page sets the labels'
 // glyphs in the cells the paint left for them.
 import { $, page, download, notice, copyText } from './dom.js';
+import { TEXTS } from './texts.js';
 
 const WINDOW_WIDTH = 352; // the window's plot, in CSS pixels
 const WINDOW_HEIGHT = 325;
@@ -46,7 +47,7 @@ function showReadout(event) {
 
 function copyData() {
   const tsv = page.core.dataTsv(plotSize.width, plotSize.height);
-  copyText(tsv, () => notice('The data is on the clipboard.'),
+  copyText(tsv, () => notice(TEXTS.dataCopied),
     () => download('response.tsv', new Blob([tsv], { type: 'text/tab-separated-values' })));
 }
 
@@ -62,11 +63,8 @@ export function wirePlot() {
 
   // The column's width changes with the window, a rotation or the finder
   // beside it: paint again before the next frame shows.
-  let width = -1;
   new ResizeObserver(() => {
-    const now = Math.floor(plot.parentElement.clientWidth);
-    if (now === width) return;
-    width = now;
+    if (Math.floor(plot.parentElement.clientWidth) === plotSize.width) return;
     layoutPlot();
     paint();
   }).observe(plot.parentElement);

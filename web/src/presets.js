@@ -4,6 +4,7 @@ import { $, page, notice } from './dom.js';
 import { showMessage } from './messages.js';
 import { STORE_PRESETS, store, recall, bytesToString, stringToBytes } from './storage.js';
 import { sync } from './window.js';
+import { TEXTS } from './texts.js';
 
 function openPresetFile(file) {
   const limit = page.core.presetFileLimit();
@@ -21,11 +22,10 @@ function openPresetFile(file) {
     // A reload brings back this file or none: never one opened before it.
     if (!store(STORE_PRESETS, bytesToString(bytes))) {
       store(STORE_PRESETS, null);
-      notice('This preset file is open but cannot be remembered: after a reload the page starts with the sample ' +
-        'presets.');
+      notice(TEXTS.fileNotRemembered);
     }
     sync();
-  }, () => showMessage('The file could not be read.'));
+  }, () => showMessage(TEXTS.fileNotRead));
 }
 
 // The file remembered from the last visit, when there is one the core takes.

@@ -1,6 +1,7 @@
 // Local storage may be missing, refused or full; the page then works without
 // remembering and says so once.
 import { notice } from './dom.js';
+import { TEXTS } from './texts.js';
 
 export const STORE_PRESETS = 'varnholt.presets';
 export const STORE_STAGE = 'varnholt.stageSettings';
@@ -14,8 +15,7 @@ export function store(key, value) {
   } catch (e) {
     if (!warned) {
       warned = true;
-      notice('This browser does not let the page remember your preset file and settings; ' +
-        'they last until the page is closed.');
+      notice(TEXTS.noStorage);
     }
     return false;
   }
