@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kDefaultFrom = "10";
 constexpr const char* kDefaultTo = "100k";
 constexpr int kMaxPoints = 1000000;
+constexpr int kDefaultPoints = 200;
 
 double Frequency(const char* option, const std::optional<std::string>& argument, const char* fallback) {
   return CheckValue(option, argument ? *argument : std::string(fallback), true);
@@ -23,15 +24,11 @@ int RunResponseCommand(const ResponseArgs& args, const NetworkArgs& a, const Out
   const double from = Frequency("--from", args.from, kDefaultFrom);
   const double to = Frequency("--to", args.to, kDefaultTo);
   if (!(to > from)) throw UsageError("--to must be above --from");
-  if (args.points < 2 || args.points > kMaxPoints)
-    throw UsageError("--points must be from 2 to " + std::to_string(kMaxPoints));
+  const int points =
+      args.points ? CheckCount("--points", *args.points, 2, kMaxPoints, "200") : kDefaultPoints;
 
   CliView view;
-  CalculateFromArguments(view, a);
-  if (view.Message() || !view.LastCurve()) {
-    std::fprintf(output.err, "%s\n", view.Message() ? view.Message()->c_str() : kInputErrorText);
-    return 1;
-  }
+  if (!CalculateCurve(view, a, output.err)) return 1;
   const double F = view.LastCurve()->F;
   const double Q = view.LastCurve()->Q;
 
@@ -40,9 +37,8 @@ int RunResponseCommand(const ResponseArgs& args, const NetworkArgs& a, const Out
       output.out);
   // Evenly spaced on a log scale; both ends exactly as given.
   const double ratio = to / from;
-  for (int i = 0; i < args.points; ++i) {
-    const double f =
-        i == args.points - 1 ? to : from * std::pow(ratio, static_cast<double>(i) / (args.points - 1));
+  for (int i = 0; i < points; ++i) {
+    const double f = i == points - 1 ? to : from * std::pow(ratio, static_cast<double>(i) / (points - 1));
     writer->Row({Cell{f, {}}, Cell{LevelDb(f, F, Q), {}}, Cell{PhaseDeg(f, F, Q), {}}});
   }
   writer->Finish();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StageDefaults.h"
+
 #include "circuit/ResponseFigures.h"
 
 #include <cstddef>
@@ -47,9 +49,10 @@ struct StageSettingsInput {
   std::string rList;  // ohm, each > 0
   ListMode rMode = ListMode::Choices;
   RankBy rankBy = RankBy::Flatness;
-  std::string bandEdge = "20k";  // hertz, above 20 Hz; used by the deviation column in both modes
-  std::string targetF;           // hertz, > 0; read only when ranking by target
-  std::string targetQ;           // > 0; read only when ranking by target
+  std::string bandEdge =
+      kDefaultBandEdgeText;  // hertz, above 20 Hz; used by the deviation column in both modes
+  std::string targetF;       // hertz, > 0; read only when ranking by target
+  std::string targetQ;       // > 0; read only when ranking by target
 };
 
 // The input an error is about, so that a window can mark it.

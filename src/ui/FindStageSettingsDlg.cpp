@@ -3,6 +3,7 @@
 #include "FieldText.h"
 #include "LoadMapDlg.h"
 #include "StageSettingsStore.h"
+#include "WindowPlacement.h"
 #include "circuit/CommandView.h"
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingTexts.h"
@@ -21,11 +22,7 @@
 namespace {
 
 constexpr const char* kFaultProperty = "stageInputFault";
-
-std::string Bytes(const QLineEdit& edit) {
-  const QString text = edit.text();
-  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
-}
+constexpr const char* kPlacedProperty = "placedBesideWindow";
 
 QLabel* Label(const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text));
@@ -183,7 +180,7 @@ void CFindStageSettingsDlg::BuildLayout() {
 void CFindStageSettingsDlg::Restore() {
   // A usual moving-magnet input until the user's own stage is stored.
   StageSettingsInput in;
-  in.cable = "100p";
+  in.cable = kDefaultCableText;
   LoadStageSettings(in);
   m_restoring = true;
   m_editCable.setText(FromFieldBytes(in.cable));
@@ -349,6 +346,11 @@ void ShowFindStageSettings(QWidget& window, CommandView& view) {
   if (!finder) finder = new CFindStageSettingsDlg(view, &window);
   if (!finder->isVisible()) {
     finder->TakeFromWindow();
+    // Beside the window the first time; where the user left it afterwards.
+    if (!finder->property(kPlacedProperty).toBool()) {
+      PlaceBeside(*finder, window);
+      finder->setProperty(kPlacedProperty, true);
+    }
     finder->show();
   }
   finder->raise();
