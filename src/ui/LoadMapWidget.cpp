@@ -2,8 +2,8 @@
 
 #include "FieldText.h"
 #include "PlotExport.h"
-#include "plot/RasterPlotCanvas.h"
 #include "plot/SvgPlotCanvas.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>

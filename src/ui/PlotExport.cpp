@@ -4,8 +4,8 @@
 #include "ImageFile.h"
 #include "MessageBoxes.h"
 #include "plot/PlotReadout.h"
-#include "plot/ResponsePlot.h"
 #include "plot/SvgPlotCanvas.h"
+#include "ui/ResponsePlot.h"
 
 #include <QClipboard>
 #include <QFontInfo>
