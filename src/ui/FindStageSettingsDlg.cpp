@@ -326,7 +326,11 @@ void CFindStageSettingsDlg::OnApply() {
 void CFindStageSettingsDlg::UpdateOverlay() {
   auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr;
   if (!plot) return;
+  // A curve given by its levels is the transformer dialog's: it stays.
   std::vector<PlotExtraCurve> extras;
+  for (const PlotExtraCurve& extra : plot->ExtraCurves())
+    if (extra.levelDb) extras.push_back(extra);
+  const std::size_t kept = extras.size();
   if (isVisible() && m_model.Result().error.empty()) {
     QModelIndexList selected = m_table.selectionModel()->selectedRows();
     std::sort(selected.begin(), selected.end(),
@@ -340,7 +344,7 @@ void CFindStageSettingsDlg::UpdateOverlay() {
                         LegendName(SettingWords(m_model.Result(), *row))});
     }
   }
-  if (extras.empty() && plot->ExtraCurves().empty()) return;
+  if (extras.size() == plot->ExtraCurves().size() && kept == extras.size()) return;
   plot->SetExtraCurves(std::move(extras));
 }
 
@@ -352,8 +356,12 @@ void CFindStageSettingsDlg::showEvent(QShowEvent* event) {
 void CFindStageSettingsDlg::hideEvent(QHideEvent* event) {
   SaveStageSettings(Inputs());
   // Closing takes the compared curves off the plot.
-  if (auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr)
-    plot->SetExtraCurves({});
+  if (auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr) {
+    std::vector<PlotExtraCurve> kept;
+    for (const PlotExtraCurve& extra : plot->ExtraCurves())
+      if (extra.levelDb) kept.push_back(extra);
+    if (kept.size() != plot->ExtraCurves().size()) plot->SetExtraCurves(std::move(kept));
+  }
   QDialog::hideEvent(event);
 }
 
