@@ -56,6 +56,4 @@ double ChainLevelDb(const ChainValues& c, double f) {
   return 20.0 * std::log10(std::abs(ChainTransfer(c, f)) / std::abs(ChainTransfer(c, 0.0)));
 }
 
-double SecondaryLoad(const ChainValues& c) {
-  return c.Rsec > 0.0 ? 1.0 / (1.0 / c.RL + 1.0 / c.Rsec) : c.RL;
-}
+double SecondaryLoad(const ChainValues& c) { return c.Rsec > 0.0 ? 1.0 / (1.0 / c.RL + 1.0 / c.Rsec) : c.RL; }

@@ -10,15 +10,15 @@
 // secondary. Base SI units. With N = 1 and Rp = Rs2 = C1 = 0 and no Rsec the
 // chain is the bare network of src/circuit.
 struct ChainValues {
-  double L = 0.0;    // henry
-  double RS = 0.0;   // ohm
-  double C1 = 0.0;   // farad, before the transformer
-  double Rp = 0.0;   // ohm, primary winding
-  double N = 1.0;    // turns ratio 1:N
-  double Rs2 = 0.0;  // ohm, secondary winding
-  double C = 0.0;    // farad, C total at the stage input
-  double RL = 0.0;   // ohm, the stage's input resistance
-  double Rsec = 0.0; // ohm across the secondary; 0: none
+  double L = 0.0;     // henry
+  double RS = 0.0;    // ohm
+  double C1 = 0.0;    // farad, before the transformer
+  double Rp = 0.0;    // ohm, primary winding
+  double N = 1.0;     // turns ratio 1:N
+  double Rs2 = 0.0;   // ohm, secondary winding
+  double C = 0.0;     // farad, C total at the stage input
+  double RL = 0.0;    // ohm, the stage's input resistance
+  double Rsec = 0.0;  // ohm across the secondary; 0: none
 };
 
 // The chain's values for the bare network (no transformer).

@@ -28,8 +28,8 @@ std::optional<ChainFigures> ComputeChainFigures(const ChainValues& c, std::optio
                       std::isfinite(out.idealC) && std::isfinite(out.levelDb) && std::isfinite(out.idealDb) &&
                       Finite(out.stageMv) && std::isfinite(std::abs(ChainTransfer(c, 0.0))) &&
                       (!r.peak || (std::isfinite(r.peak->frequency) && std::isfinite(r.peak->levelDb))) &&
-                      Finite(r.fall05Hz) && Finite(r.fall1Hz) && Finite(r.fall3Hz) && Finite(r.levelAt20kDb) &&
-                      Finite(r.deviationDb);
+                      Finite(r.fall05Hz) && Finite(r.fall1Hz) && Finite(r.fall3Hz) &&
+                      Finite(r.levelAt20kDb) && Finite(r.deviationDb);
   if (!finite) {
     problem = "These values are out of range: the chain's figures would not be numbers.";
     return std::nullopt;

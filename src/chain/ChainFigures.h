@@ -10,12 +10,12 @@ inline constexpr double kChainFigureHz = 1000.0;  // where the load seen and the
 
 // Everything the chain's panel and `varnholt-calc chain` show.
 struct ChainFigures {
-  double loadR;   // ohm: the load the cartridge sees at 1 kHz as R parallel C
-  double loadC;   // farad (negative when the load is inductive there)
-  double idealR;  // ohm: Rp + (Rs2 + RL||Rsec) / N^2
-  double idealC;  // farad: C1 + N^2 C total
-  double levelDb; // stage input over the cartridge's voltage at 1 kHz
-  double idealDb; // 20 log10 N
+  double loadR;                   // ohm: the load the cartridge sees at 1 kHz as R parallel C
+  double loadC;                   // farad (negative when the load is inductive there)
+  double idealR;                  // ohm: Rp + (Rs2 + RL||Rsec) / N^2
+  double idealC;                  // farad: C1 + N^2 C total
+  double levelDb;                 // stage input over the cartridge's voltage at 1 kHz
+  double idealDb;                 // 20 log10 N
   std::optional<double> stageMv;  // millivolts at the stage input, with a rated output
   CurveFigures curve;
 };

@@ -27,7 +27,8 @@ bool ReadOne(ChainReading& r, ChainInput input, std::string_view text, std::stri
   std::string problem;
   double v = 0.0;
   const std::string name = ChainInputName(input);
-  if (!ReadStrictValue(text, v, &problem)) return Fail(r, input, "cannot read " + Quoted(shown) + " for " + name + ": " + problem + ".");
+  if (!ReadStrictValue(text, v, &problem))
+    return Fail(r, input, "cannot read " + Quoted(shown) + " for " + name + ": " + problem + ".");
   if (!std::isfinite(v)) return Fail(r, input, name + " must be a finite number, not " + Quoted(shown) + ".");
   if (range == Range::Positive && !(v > 0.0))
     return Fail(r, input, name + " must be greater than zero, not " + Quoted(shown) + ".");
@@ -82,7 +83,8 @@ ChainReading ReadChainTexts(const ChainTexts& t) {
                 {ChainInput::Rsec, t.Rsec, Range::Positive, r.Rsec}};
   for (const auto& v : values) {
     if (!v.text.empty() && !r.transformer) {
-      Fail(r, v.input, std::string(ChainInputName(v.input)) + " belongs to a transformer: give its ratio too.");
+      Fail(r, v.input,
+           std::string(ChainInputName(v.input)) + " belongs to a transformer: give its ratio too.");
       return r;
     }
     if (!ReadOne(r, v.input, v.text, v.text, v.range, v.value)) return r;

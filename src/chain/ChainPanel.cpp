@@ -58,14 +58,23 @@ ChainPanel ComputeChainPanel(const ChainPanelInput& in) {
   panel.rows = {
       {"Load seen at 1 kHz", Eng(fig->loadR, "\xCE\xA9") + " \xE2\x88\xA5 " + Eng(fig->loadC, "F")},
       {"Ideal reflected load", Eng(fig->idealR, "\xCE\xA9") + " \xE2\x88\xA5 " + Eng(fig->idealC, "F")},
-      {"Level at 1 kHz", SignedDbText(fig->levelDb) + " (ideal " + ratio + ": " + SignedDbText(fig->idealDb) + ")"},
+      {"Level at 1 kHz",
+       SignedDbText(fig->levelDb) + " (ideal " + ratio + ": " + SignedDbText(fig->idealDb) + ")"},
       {"At the stage input", fig->stageMv ? Eng(*fig->stageMv * 1e-3, "V") : kNone},
       {"Peak", r.peak ? Eng(r.peak->frequency, "Hz") + ", " + SignedDbText(r.peak->levelDb) : kNone},
-      {"\xE2\x88\x92" "0.5 dB", Eng(r.fall05Hz, "Hz")},
-      {"\xE2\x88\x92" "1 dB", Eng(r.fall1Hz, "Hz")},
-      {"\xE2\x88\x92" "3 dB", Eng(r.fall3Hz, "Hz")},
+      {"\xE2\x88\x92"
+       "0.5 dB",
+       Eng(r.fall05Hz, "Hz")},
+      {"\xE2\x88\x92"
+       "1 dB",
+       Eng(r.fall1Hz, "Hz")},
+      {"\xE2\x88\x92"
+       "3 dB",
+       Eng(r.fall3Hz, "Hz")},
       {"Level at 20 kHz", Db(r.levelAt20kDb)},
-      {"Largest deviation 20 Hz\xE2\x80\x93" "20 kHz", Db(r.deviationDb)},
+      {"Largest deviation 20 Hz\xE2\x80\x93"
+       "20 kHz",
+       Db(r.deviationDb)},
   };
   panel.chain = chain;
   return panel;

@@ -18,7 +18,7 @@ struct ChainPanel {
   std::string problem;  // what stops the figures, in words; empty when there are figures
   std::vector<ChainPanelRow> rows;
   std::optional<ChainValues> chain;  // the chain the rows are about, to draw
-  std::string rsecText;  // the solver's E96 value as a field text (8-bit), to put into Rsec
+  std::string rsecText;              // the solver's E96 value as a field text (8-bit), to put into Rsec
 };
 
 // The window's four component fields (8-bit field bytes, read as Calculate

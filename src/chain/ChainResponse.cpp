@@ -114,7 +114,8 @@ CurveFigures FromSamples(const ChainValues& chain, double bandEdgeHz) {
 
 std::optional<EquivalentNetwork> EquivalentOf(const ChainValues& c) {
   if (c.C1 > 0.0) return std::nullopt;
-  if (c.N == 1.0 && c.Rp == 0.0 && c.Rs2 == 0.0 && !(c.Rsec > 0.0)) return EquivalentNetwork{c.L, c.RS, c.C, c.RL};
+  if (c.N == 1.0 && c.Rp == 0.0 && c.Rs2 == 0.0 && !(c.Rsec > 0.0))
+    return EquivalentNetwork{c.L, c.RS, c.C, c.RL};
   const double n2 = c.N * c.N;
   return EquivalentNetwork{c.L, c.RS + c.Rp + c.Rs2 / n2, n2 * c.C, SecondaryLoad(c) / n2};
 }

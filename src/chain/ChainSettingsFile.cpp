@@ -20,8 +20,9 @@ struct Key {
   std::string ChainTexts::*slot;
 };
 
-const Key kKeys[] = {{"ratio", &ChainTexts::ratio}, {"Rp", &ChainTexts::Rp},     {"Rs2", &ChainTexts::Rs2},
-                     {"C1", &ChainTexts::C1},       {"Rsec", &ChainTexts::Rsec}, {"rated", &ChainTexts::rated}};
+const Key kKeys[] = {{"ratio", &ChainTexts::ratio}, {"Rp", &ChainTexts::Rp},
+                     {"Rs2", &ChainTexts::Rs2},     {"C1", &ChainTexts::C1},
+                     {"Rsec", &ChainTexts::Rsec},   {"rated", &ChainTexts::rated}};
 
 // A stored value is taken when the dialog's own reading would take it.
 bool Usable(std::string_view key, const std::string& bytes) {

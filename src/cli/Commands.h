@@ -34,6 +34,10 @@ struct SettingsArgs {
   std::optional<std::string> cable, cBase, cValues, rBase, rValues;
   bool cSwitches = false, rSwitches = false;
   std::optional<std::string> bandEdge, targetF, targetQ;
+  // A transformer's taps and secondary resistors come as lists in --ratio and
+  // --Rsec (ChainArgs); the resistors may be switches; rank by a wanted load.
+  bool rsecSwitches = false;
+  std::optional<std::string> targetLoad;
 };
 
 // The load map's own inputs as typed; the stage's come as for settings.
@@ -79,11 +83,14 @@ ChainValues ChainFromArguments(const NetworkArgs& network, const ChainArgs& args
                                ChainReading* reading = nullptr);
 // The chain's figures, or with --solve-rsec the resistor across the secondary.
 int RunChainCommand(const ChainArgs& args, const NetworkArgs& network, const Output& output);
-// The ranking of the stage's settings for the cartridge of --L and --RS.
-int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, const Output& output);
+// The ranking of the stage's settings for the cartridge of --L and --RS,
+// through the transformer's taps and secondary resistors when --ratio is given.
+int RunSettingsCommand(const SettingsArgs& args, const NetworkArgs& network, const ChainArgs& chain,
+                       const Output& output);
 // The finder's inputs from the settings command's arguments (the finder's
 // first inputs for those not given); L and RS are checked.
-StageSettingsInput StageSettingsFromArguments(const SettingsArgs& args, const NetworkArgs& network);
+StageSettingsInput StageSettingsFromArguments(const SettingsArgs& args, const NetworkArgs& network,
+                                              const ChainArgs& chain = {});
 // The option that gives a finder's input, or null.
 const char* OptionOf(StageInput input);
 // The load map around --C and --RL for the cartridge and stage as in settings:

@@ -164,6 +164,18 @@ int main(int argc, char** argv) {
   CLI::Option* targetQ = AddValue(settingsCmd, "--target-Q", settings.targetQ, "... and this Q");
   targetF->needs(targetQ);
   targetQ->needs(targetF);
+  AddValue(settingsCmd, "--ratio", chain.ratio,
+           "Step-up transformer's taps, as \"1:10 1:20\" (default: none)");
+  AddValue(settingsCmd, "--Rsec", chain.Rsec,
+           "Resistors across the secondary, separated by spaces or commas");
+  settingsCmd->add_flag("--rsec-switches", settings.rsecSwitches,
+                        "The resistors across the secondary are switches that go in parallel");
+  AddValue(settingsCmd, "--Rp", chain.Rp, "Primary winding resistance (default 0)");
+  AddValue(settingsCmd, "--Rs2", chain.Rs2, "Secondary winding resistance (default 0)");
+  AddValue(settingsCmd, "--C1", chain.C1, "Capacitance before the transformer (default 0)");
+  CLI::Option* targetLoad = AddValue(settingsCmd, "--target-load", settings.targetLoad,
+                                     "Rank by closeness to this load seen by the cartridge");
+  targetLoad->excludes(targetF);
   AddFormat(settingsCmd, output.format);
 
   SettingsArgs mapStage;
@@ -216,7 +228,7 @@ int main(int argc, char** argv) {
     } else if (*responseCmd) {
       status = RunResponseCommand(response, network, chain, output);
     } else if (*settingsCmd) {
-      status = RunSettingsCommand(settings, network, output);
+      status = RunSettingsCommand(settings, network, chain, output);
     } else if (*mapCmd) {
       map.report = !map.file || mapCmd->count("--format") > 0;
       status = RunMapCommand(map, mapStage, network, output);

@@ -79,8 +79,9 @@ CStepUpDlg::CStepUpDlg(CommandView& window, QWidget* parent) : QDialog(parent), 
   LoadChainSettingsFile(ChainSettingsFilePath(UserConfigFolder()), stored);
   if (stored.texts.ratio.empty()) stored.texts.ratio = "10";
   const std::pair<QLineEdit*, const std::string*> restore[] = {
-      {&m_editRatio, &stored.texts.ratio}, {&m_editRp, &stored.texts.Rp},     {&m_editRs2, &stored.texts.Rs2},
-      {&m_editC1, &stored.texts.C1},       {&m_editRsec, &stored.texts.Rsec}, {&m_editRated, &stored.texts.rated},
+      {&m_editRatio, &stored.texts.ratio}, {&m_editRp, &stored.texts.Rp},
+      {&m_editRs2, &stored.texts.Rs2},     {&m_editC1, &stored.texts.C1},
+      {&m_editRsec, &stored.texts.Rsec},   {&m_editRated, &stored.texts.rated},
       {&m_editWanted, &stored.wantedLoad}};
   for (const auto& [edit, text] : restore) edit->setText(FromFieldBytes(*text));
 
@@ -88,9 +89,8 @@ CStepUpDlg::CStepUpDlg(CommandView& window, QWidget* parent) : QDialog(parent), 
     connect(edit, &QLineEdit::textChanged, this, &CStepUpDlg::Recompute);
   connect(&m_solve, &QPushButton::clicked, this, &CStepUpDlg::OnSolve);
   connect(&m_editWanted, &QLineEdit::returnPressed, this, &CStepUpDlg::OnSolve);
-  connect(&m_useSolution, &QPushButton::clicked, this, [this] {
-    m_editRsec.setText(FromFieldBytes(m_solvedRsec));
-  });
+  connect(&m_useSolution, &QPushButton::clicked, this,
+          [this] { m_editRsec.setText(FromFieldBytes(m_solvedRsec)); });
   connect(&m_close, &QPushButton::clicked, this, &CStepUpDlg::reject);
 }
 
@@ -100,7 +100,7 @@ ChainPanelInput CStepUpDlg::Input() {
   in.RS = m_window.GetFieldText(Field::RS, kMaxFieldText);
   in.C = m_window.GetFieldText(Field::C, kMaxFieldText);
   in.RL = m_window.GetFieldText(Field::RL, kMaxFieldText);
-  in.texts = {Bytes(m_editRatio), Bytes(m_editRp), Bytes(m_editRs2),
+  in.texts = {Bytes(m_editRatio), Bytes(m_editRp),   Bytes(m_editRs2),
               Bytes(m_editC1),    Bytes(m_editRsec), Bytes(m_editRated)};
   return in;
 }

@@ -95,9 +95,9 @@ TEST(Chain, IdealReflectedValues) {
 // The sampled figures against the closed forms: a C1 too small to matter
 // leaves the chain the equivalent network, found the other way.
 TEST(Chain, SampledFiguresMatchClosedForms) {
-  for (const ChainValues& chain : {Chain(40e-6, 18, 0, 2, 10, 20, 100e-12, 47e3, 0),
-                                   Chain(0.45, 600, 0, 0, 1, 0, 180e-12, 47e3, 0),
-                                   Chain(0.5e-3, 10, 0, 5, 4, 60, 2.2e-9, 47e3, 10e3)}) {
+  for (const ChainValues& chain :
+       {Chain(40e-6, 18, 0, 2, 10, 20, 100e-12, 47e3, 0), Chain(0.45, 600, 0, 0, 1, 0, 180e-12, 47e3, 0),
+        Chain(0.5e-3, 10, 0, 5, 4, 60, 2.2e-9, 47e3, 10e3)}) {
     ChainValues tiny = chain;
     tiny.C1 = 1e-30;
     const CurveFigures a = ChainCurveFigures(chain, 20e3), b = ChainCurveFigures(tiny, 20e3);
@@ -172,8 +172,9 @@ TEST(SecondaryResistor, NearestStandardValue) {
     double ohms;
     int series;
     double nearest;
-  } table[] = {{7408.9, 24, 7500}, {7408.9, 96, 7320}, {9.6e3, 24, 10e3}, {9.6e3, 96, 9.53e3},
-               {0.99, 24, 1.0},    {1040, 24, 1000}, {1050, 24, 1100},   {1.0, 96, 1.0},     {97.8, 96, 97.6}};
+  } table[] = {{7408.9, 24, 7500},  {7408.9, 96, 7320}, {9.6e3, 24, 10e3},
+               {9.6e3, 96, 9.53e3}, {0.99, 24, 1.0},    {1040, 24, 1000},
+               {1050, 24, 1100},    {1.0, 96, 1.0},     {97.8, 96, 97.6}};
   for (const auto& row : table)
     EXPECT_DOUBLE_EQ(NearestStandardValue(row.ohms, row.series), row.nearest) << row.ohms;
 }

@@ -14,7 +14,8 @@ namespace {
 using Args = std::vector<std::string>;
 using nlohmann::json;
 
-const Args kMovingCoil = {"--L", "40u", "--RS", "18", "--ratio", "1:10", "--C1", "100p", "--C", "100p", "--RL", "47k"};
+const Args kMovingCoil = {"--L",  "40u",  "--RS", "18",   "--ratio", "1:10",
+                          "--C1", "100p", "--C",  "100p", "--RL",    "47k"};
 
 Args With(Args args, const Args& more) {
   args.insert(args.end(), more.begin(), more.end());
@@ -22,20 +23,40 @@ Args With(Args args, const Args& more) {
 }
 
 TEST(ChainProgram, FiguresAreTheCores) {
-  const CalcRun run = RunCalc(With({"chain", "--format", "json", "--rated", "0.4", "--Rp", "2", "--Rs2", "20"}, kMovingCoil));
+  const CalcRun run =
+      RunCalc(With({"chain", "--format", "json", "--rated", "0.4", "--Rp", "2", "--Rs2", "20"}, kMovingCoil));
   ASSERT_EQ(run.status, 0) << run.err;
   const json got = json::parse(run.out);
-  const std::vector<std::string> keys = {
-      "C",       "C1",      "L",           "RL",       "RS",           "Rp",           "Rs2",
-      "Rsec",    "deviation_dB", "ideal_C", "ideal_R", "ideal_dB",     "level_1kHz_dB", "level_20kHz_dB",
-      "load_C",  "load_R",  "minus_0_5dB_Hz", "minus_1dB_Hz", "minus_3dB_Hz", "peak_Hz", "peak_dB",
-      "ratio",   "stage_mV"};
+  const std::vector<std::string> keys = {"C",
+                                         "C1",
+                                         "L",
+                                         "RL",
+                                         "RS",
+                                         "Rp",
+                                         "Rs2",
+                                         "Rsec",
+                                         "deviation_dB",
+                                         "ideal_C",
+                                         "ideal_R",
+                                         "ideal_dB",
+                                         "level_1kHz_dB",
+                                         "level_20kHz_dB",
+                                         "load_C",
+                                         "load_R",
+                                         "minus_0_5dB_Hz",
+                                         "minus_1dB_Hz",
+                                         "minus_3dB_Hz",
+                                         "peak_Hz",
+                                         "peak_dB",
+                                         "ratio",
+                                         "stage_mV"};
   std::vector<std::string> gotKeys;
   for (const auto& item : got.items()) gotKeys.push_back(item.key());
   EXPECT_EQ(gotKeys, keys);
 
   std::string problem;
-  const auto want = ComputeChainFigures(ChainValues{40e-6, 18, 100e-12, 2, 10, 20, 100e-12, 47e3, 0}, 0.4, 20e3, problem);
+  const auto want =
+      ComputeChainFigures(ChainValues{40e-6, 18, 100e-12, 2, 10, 20, 100e-12, 47e3, 0}, 0.4, 20e3, problem);
   ASSERT_TRUE(want);
   EXPECT_EQ(got.at("load_R").get<double>(), want->loadR);
   EXPECT_EQ(got.at("load_C").get<double>(), want->loadC);
@@ -46,7 +67,8 @@ TEST(ChainProgram, FiguresAreTheCores) {
 }
 
 TEST(ChainProgram, SolvesTheSecondaryResistor) {
-  const CalcRun run = RunCalc({"chain", "--ratio", "8", "--RL", "47k", "--solve-rsec", "100", "--format", "csv"});
+  const CalcRun run =
+      RunCalc({"chain", "--ratio", "8", "--RL", "47k", "--solve-rsec", "100", "--format", "csv"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")), "wanted_R,Rsec,E24,E24_load_R,E96,E96_load_R");
   EXPECT_NE(run.out.find("\r\n100,7408.86699507389"), std::string::npos) << run.out;
@@ -80,7 +102,8 @@ TEST(ChainProgram, Refusals) {
 }
 
 TEST(ChainProgram, ResponseAndPlotFollowTheChain) {
-  const CalcRun run = RunCalc(With({"response", "--format", "json", "--points", "5", "--to", "200k"}, kMovingCoil));
+  const CalcRun run =
+      RunCalc(With({"response", "--format", "json", "--points", "5", "--to", "200k"}, kMovingCoil));
   ASSERT_EQ(run.status, 0) << run.err;
   const ChainValues chain{40e-6, 18, 100e-12, 0, 10, 0, 100e-12, 47e3, 0};
   for (const json& row : json::parse(run.out))

@@ -1,0 +1,82 @@
+#include "MainWindowFixture.h"
+#include "chain/ChainPlot.h"
+#include "ui/StepUpDlg.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+namespace {
+
+// The main window with a moving coil, and a configuration folder of the test's own.
+class StepUpDlgTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+    MainWindowTest::SetUp();
+    dlg->m_editL.setText(QStringLiteral("40u"));
+    dlg->m_editRS.setText(QStringLiteral("18"));
+    dlg->m_editC.setText(QStringLiteral("100p"));
+    dlg->m_editRL.setText(QStringLiteral("47k"));
+  }
+
+  CStepUpDlg& Open() {
+    ShowStepUpTransformer(*dlg, *dlg);
+    auto* dialog = dlg->findChild<CStepUpDlg*>();
+    EXPECT_NE(dialog, nullptr);
+    EXPECT_TRUE(WaitFor([dialog] { return dialog && dialog->isVisible(); }));
+    return *dialog;
+  }
+
+  QTemporaryDir m_config;
+};
+
+TEST_F(StepUpDlgTest, FiguresAndTheCurveUntilClosed) {
+  CStepUpDlg& d = Open();
+  d.m_editRatio.setText(QStringLiteral("1:10"));
+  d.m_editC1.setText(QStringLiteral("100p"));
+  const ChainPanel want = ComputeChainPanel({"40u", "18", "100p", "47k", {"1:10", "", "", "100p", "", ""}});
+  ASSERT_EQ(d.Panel().rows.size(), want.rows.size());
+  for (std::size_t i = 0; i < want.rows.size(); ++i) EXPECT_EQ(d.Panel().rows[i].value, want.rows[i].value);
+  ASSERT_EQ(dlg->m_plot.ExtraCurves().size(), 1u);
+  EXPECT_EQ(dlg->m_plot.ExtraCurves()[0].name, "1:10 transformer");
+  EXPECT_EQ(dlg->m_plot.ExtraCurves()[0].colour, kChainCurveColour);
+
+  // A refused ratio leaves no figures and no curve, only the reason.
+  d.m_editRatio.setText(QStringLiteral("0"));
+  EXPECT_TRUE(d.Panel().rows.empty());
+  EXPECT_TRUE(dlg->m_plot.ExtraCurves().empty());
+  EXPECT_TRUE(d.m_problem.isVisible());
+  d.m_editRatio.setText(QStringLiteral("10"));
+  EXPECT_EQ(dlg->m_plot.ExtraCurves().size(), 1u);
+  d.reject();
+  EXPECT_TRUE(dlg->m_plot.ExtraCurves().empty());
+}
+
+TEST_F(StepUpDlgTest, SolveUseAndRemember) {
+  CStepUpDlg& d = Open();
+  d.m_editRatio.setText(QStringLiteral("8"));
+  d.m_editWanted.setText(QStringLiteral("100"));
+  d.OnSolve();
+  EXPECT_TRUE(d.m_solution.text().startsWith(QStringLiteral("Rsec exact: 7.409k")));
+  QTest::mouseClick(&d.m_useSolution, Qt::LeftButton);
+  EXPECT_EQ(d.m_editRsec.text(), QStringLiteral("7.32k"));
+  d.reject();
+
+  CStepUpDlg again(*dlg, nullptr);
+  EXPECT_EQ(again.m_editRatio.text(), QStringLiteral("8"));
+  EXPECT_EQ(again.m_editRsec.text(), QStringLiteral("7.32k"));
+  EXPECT_EQ(again.m_editWanted.text(), QStringLiteral("100"));
+
+  // A stored value the reader refuses is not taken.
+  QFile file(m_config.path() + QStringLiteral("/varnholt/transformer.txt"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("ratio=1:x\nRp=3\n");
+  file.close();
+  CStepUpDlg stored(*dlg, nullptr);
+  EXPECT_EQ(stored.m_editRatio.text(), QStringLiteral("10"));
+  EXPECT_EQ(stored.m_editRp.text(), QStringLiteral("3"));
+}
+
+}  // namespace
