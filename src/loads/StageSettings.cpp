@@ -325,6 +325,16 @@ bool RanksBefore(const StageSettingRow& a, const StageSettingRow& b, RankBy rank
   return a.C < b.C;
 }
 
+std::optional<ChainValues> RowChain(const StageSettingsResult& result, const StageSettingRow& row) {
+  if (!result.chain) return std::nullopt;
+  ChainValues chain = *result.chain;
+  chain.N = result.tapRatios[row.tapSetting];
+  chain.C = row.C;
+  chain.RL = row.RL;
+  chain.Rsec = result.rsecOhms[row.rsecSetting];
+  return chain;
+}
+
 std::string SettingWords(const StageSettingsResult& result, const StageSettingRow& row) {
   std::string words = result.cWords[row.cSetting] + ", " + result.rWords[row.rSetting];
   if (!result.tapWords.empty())
@@ -430,6 +440,9 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
       }
     }
     result.rsecWords = std::move(secondary.words);
+    result.rsecOhms = std::move(secondary.values);
+    for (const Entry& tap : taps) result.tapRatios.push_back(tap.value);
+    result.chain = ChainValues{*L, *RS, C1->value, Rp->value, 1.0, Rs2->value, 0.0, 0.0, 0.0};
   }
   if (!transformer) result.rows.reserve(cSide.values.size() * rSide.values.size());
   for (std::size_t c = 0; !transformer && c < cSide.values.size(); ++c) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chain/Chain.h"
 #include "circuit/ResponseFigures.h"
 
 #include <cstddef>
@@ -129,6 +130,9 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input);
 // The setting in words: capacitance and resistance, "100p + 220p, 47k ∥ 1k",
 // then with a transformer its tap and secondary resistor, "1:10, Rsec 7.5k".
 std::string SettingWords(const StageSettingsResult& result, const StageSettingRow& row);
+
+// The chain of a row with a transformer; none without one.
+std::optional<ChainValues> RowChain(const StageSettingsResult& result, const StageSettingRow& row);
 
 // The ranking's order: `a` before `b`. Rows tie on the key (|deviation| or
 // distance) and then go by fewer switches on, the higher RL, the smaller C.

@@ -33,7 +33,8 @@ TEST(ChainRanking, EnumeratesTheChain) {
   EXPECT_EQ(result.rsecWords, (std::vector<std::string>{"none", "7.5k", "15k"}));
   const double ratios[] = {5, 10}, rsec[] = {0, 7.5e3, 15e3};
   for (const StageSettingRow& row : result.rows) {
-    const ChainValues chain{40e-6, 18, 100e-12, 2, ratios[row.tapSetting], 20, row.C, row.RL, rsec[row.rsecSetting]};
+    const ChainValues chain{
+        40e-6, 18, 100e-12, 2, ratios[row.tapSetting], 20, row.C, row.RL, rsec[row.rsecSetting]};
     const CurveFigures want = ChainCurveFigures(chain, 20e3);
     EXPECT_EQ(row.deviationDb, want.deviationDb);
     EXPECT_EQ(row.levelAt20k, want.levelAt20kDb);
@@ -64,10 +65,13 @@ TEST(ChainRanking, Refusals) {
     const char* error;
   } table[] = {
       {[](StageSettingsInput& in) { in.taps = "1:0"; }, StageInput::Taps, "\"0\" in taps must be above zero"},
-      {[](StageSettingsInput& in) { in.taps = "1:5 2:10"; }, StageInput::Taps, "Cannot read \"2:10\" in taps"},
-      {[](StageSettingsInput& in) { in.rsecList = "1k -2k"; }, StageInput::RsecList, "\"-2k\" in Rsec must be above zero"},
+      {[](StageSettingsInput& in) { in.taps = "1:5 2:10"; }, StageInput::Taps,
+       "Cannot read \"2:10\" in taps"},
+      {[](StageSettingsInput& in) { in.rsecList = "1k -2k"; }, StageInput::RsecList,
+       "\"-2k\" in Rsec must be above zero"},
       {[](StageSettingsInput& in) { in.Rp = "-1"; }, StageInput::Rp, "\"-1\" in Rp must not be below zero"},
-      {[](StageSettingsInput& in) { in.taps = ""; }, StageInput::Taps, "A resistor across the secondary needs"},
+      {[](StageSettingsInput& in) { in.taps = ""; }, StageInput::Taps,
+       "A resistor across the secondary needs"},
       {[](StageSettingsInput& in) {
          in.taps = "";
          in.rsecList = "";

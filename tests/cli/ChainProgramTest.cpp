@@ -1,6 +1,7 @@
 // End-to-end runs of varnholt-calc chain, and of response and plot with a transformer.
 #include "RunCalc.h"
 #include "chain/ChainFigures.h"
+#include "loads/StageSettings.h"
 #include "plot/WindowPlot.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,38 @@ TEST(ChainProgram, ResponseAndPlotFollowTheChain) {
   ASSERT_EQ(withChain.status, 0) << withChain.err;
   EXPECT_EQ(plain.out.find("1:10 transformer"), std::string::npos);
   EXPECT_NE(withChain.out.find("1:10 transformer"), std::string::npos);
+}
+
+// The taps and secondary resistors ranked as the finder ranks them.
+TEST(ChainProgram, SettingsThroughTheTaps) {
+  const CalcRun run =
+      RunCalc({"settings", "--L", "40u", "--RS", "18", "--c-values", "0 220p", "--r-base", "47k", "--ratio",
+               "1:8 1:10", "--Rsec", "6.8k 7.5k", "--target-load", "100", "--format", "json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json rows = json::parse(run.out);
+  StageSettingsInput in;
+  in.L = "40u";
+  in.RS = "18";
+  in.cable = "100p";
+  in.cList = "0 220p";
+  in.rBase = "47k";
+  in.taps = "1:8 1:10";
+  in.rsecList = "6.8k 7.5k";
+  in.rankBy = RankBy::Load;
+  in.targetLoad = "100";
+  const StageSettingsResult want = FindStageSettings(in);
+  ASSERT_EQ(rows.size(), want.rows.size());
+  ASSERT_EQ(rows.size(), 2u * 3u * 2u);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i].at("tap").get<std::string>(), want.tapWords[want.rows[i].tapSetting]);
+    EXPECT_EQ(rows[i].at("Rsec_setting").get<std::string>(), want.rsecWords[want.rows[i].rsecSetting]);
+    EXPECT_EQ(rows[i].at("load_R").get<double>(), *want.rows[i].loadSeen);
+    EXPECT_TRUE(rows[i].at("F").is_null());
+  }
+  EXPECT_EQ(rows[0].at("Rsec_setting").get<std::string>(), "7.5k");
+  const CalcRun lone = RunCalc({"settings", "--Rsec", "1k"});
+  EXPECT_EQ(lone.status, 2);
+  EXPECT_NE(lone.err.find("need --ratio"), std::string::npos);
 }
 
 }  // namespace
