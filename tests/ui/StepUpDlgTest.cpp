@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 #include "chain/ChainPlot.h"
+#include "ui/FindStageSettingsDlg.h"
 #include "ui/StepUpDlg.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtGlobal>
 
@@ -14,6 +16,7 @@ class StepUpDlgTest : public MainWindowTest {
   void SetUp() override {
     ASSERT_TRUE(m_config.isValid());
     qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
     MainWindowTest::SetUp();
     dlg->m_editL.setText(QStringLiteral("40u"));
     dlg->m_editRS.setText(QStringLiteral("18"));
@@ -77,6 +80,34 @@ TEST_F(StepUpDlgTest, SolveUseAndRemember) {
   CStepUpDlg stored(*dlg, nullptr);
   EXPECT_EQ(stored.m_editRatio.text(), QStringLiteral("10"));
   EXPECT_EQ(stored.m_editRp.text(), QStringLiteral("3"));
+}
+
+// The finder ranks the taps; its chain rows are drawn by their levels, and
+// closing it leaves the transformer dialog's curve.
+TEST_F(StepUpDlgTest, FinderRowsThroughTheTaps) {
+  Open().m_editRatio.setText(QStringLiteral("10"));
+  QTest::keyClick(&dlg->m_editL, Qt::Key_F, Qt::ControlModifier);
+  auto* finder = dlg->findChild<CFindStageSettingsDlg*>();
+  ASSERT_NE(finder, nullptr);
+  finder->m_editCList.setText(QStringLiteral("0 220p"));
+  finder->m_editRBase.setText(QStringLiteral("47k"));
+  finder->m_editTaps.setText(QStringLiteral("1:10 1:20"));
+  finder->m_editRsecList.setText(QStringLiteral("10k"));
+  ASSERT_EQ(finder->Model().rowCount(), 2 * 2 * 2);
+  EXPECT_EQ(finder->Model().index(0, StageSettingsModel::F).data().toString(), QStringLiteral("\u2014"));
+  finder->m_table.selectAll();
+  const std::vector<PlotExtraCurve>& extras = dlg->m_plot.ExtraCurves();
+  ASSERT_EQ(extras.size(), kMaxExtraCurves);
+  EXPECT_EQ(extras[0].colour, kChainCurveColour);
+  EXPECT_TRUE(extras[1].levelDb);
+  EXPECT_NE(extras[1].name.find("1:"), std::string::npos);
+
+  finder->m_editTaps.setText(QStringLiteral("1:0"));
+  EXPECT_EQ(finder->Model().rowCount(), 0);
+  EXPECT_TRUE(CFindStageSettingsDlg::IsMarked(finder->m_editTaps));
+  finder->reject();
+  ASSERT_EQ(dlg->m_plot.ExtraCurves().size(), 1u);
+  EXPECT_EQ(dlg->m_plot.ExtraCurves()[0].colour, kChainCurveColour);
 }
 
 }  // namespace
