@@ -168,9 +168,42 @@ val StageRows(int first, int count) {
   return rows;
 }
 
+ChainTexts TransformerTexts(const val& input) {
+  const auto text = [&](const char* key) {
+    const val value = input[key];
+    return value.isString() ? value.as<std::string>() : std::string();
+  };
+  return {text("ratio"), text("Rp"), text("Rs2"), text("C1"), text("Rsec"), text("rated")};
+}
+
+// {problem, rows: [[label, value]], rsec (the solver's E96 value to type)}.
+val PanelObject(const ChainPanel& panel) {
+  val out = val::object();
+  out.set("problem", panel.problem);
+  val rows = val::array();
+  for (const ChainPanelRow& row : panel.rows) {
+    val pair = val::array();
+    pair.call<void>("push", row.label);
+    pair.call<void>("push", row.value);
+    rows.call<void>("push", pair);
+  }
+  out.set("rows", rows);
+  out.set("rsec", FieldBytesToUtf8(panel.rsecText));
+  return out;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(varnholt) {
+  emscripten::function(
+      "transformerPanel",
+      +[](const val& input) { return PanelObject(Session().TransformerPanel(TransformerTexts(input))); });
+  emscripten::function(
+      "solveSecondaryResistor", +[](const val& input, const std::string& wanted) {
+        return PanelObject(Session().SolveSecondaryResistor(TransformerTexts(input), wanted));
+      });
+  emscripten::function(
+      "closeTransformerPanel", +[] { Session().CloseTransformerPanel(); });
   emscripten::function(
       "version", +[] { return std::string(VARNHOLT_VERSION); });
   emscripten::function("state", &State);

@@ -1,5 +1,6 @@
 #include "WebSession.h"
 
+#include "chain/ChainPlot.h"
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
 #include "engnum/FieldTextUtf8.h"
@@ -114,7 +115,7 @@ void WebSession::UseSamplePresets() {
 }
 
 std::string WebSession::Readout(int width, int height, int x, int y) const {
-  return FieldBytesToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y));
+  return FieldBytesToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y, m_extras));
 }
 
 std::string WebSession::Description() const { return FieldBytesToUtf8(PlotDescription(PlotViewOf(m_view))); }
@@ -124,7 +125,7 @@ std::string WebSession::DataTsv(int width, int height) const {
 }
 
 std::string WebSession::Svg(int width, int height) const {
-  return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle());
+  return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle(), m_extras);
 }
 
 void WebSession::Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels,
@@ -136,7 +137,7 @@ void WebSession::Paint(int width, int height, double ratio, std::vector<std::uin
   pixels.assign(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0);
   labels.clear();
   LabelledPixelCanvas canvas(pixels, deviceWidth, deviceHeight, ratio, labels);
-  PaintResponsePlot(PlotViewOf(m_view), canvas);
+  PaintResponsePlot(PlotViewOf(m_view), canvas, m_extras);
 }
 
 const StageSettingsResult& WebSession::FindStageSettings(const StageSettingsInput& input) {
@@ -165,6 +166,25 @@ bool WebSession::ApplyStageSetting(int index) {
   ::ApplyStageSetting(m_view, *row, m_stageInput.L.substr(0, kMaxFieldText - 1),
                       m_stageInput.RS.substr(0, kMaxFieldText - 1));
   return true;
+}
+
+ChainPanelInput WebSession::PanelInput(const ChainTexts& t) const {
+  ChainPanelInput in{
+      m_view.Text(Field::L), m_view.Text(Field::RS), m_view.Text(Field::C), m_view.Text(Field::RL), {}};
+  in.texts = {Utf8ToFieldBytes(t.ratio), Utf8ToFieldBytes(t.Rp),   Utf8ToFieldBytes(t.Rs2),
+              Utf8ToFieldBytes(t.C1),    Utf8ToFieldBytes(t.Rsec), Utf8ToFieldBytes(t.rated)};
+  return in;
+}
+
+ChainPanel WebSession::TransformerPanel(const ChainTexts& utf8Texts) {
+  ChainPanel panel = ComputeChainPanel(PanelInput(utf8Texts));
+  m_extras.clear();
+  if (panel.chain) m_extras.push_back(ChainPlotCurve(*panel.chain));
+  return panel;
+}
+
+ChainPanel WebSession::SolveSecondaryResistor(const ChainTexts& utf8Texts, std::string_view wantedUtf8) {
+  return SolveChainPanel(PanelInput(utf8Texts), Utf8ToFieldBytes(wantedUtf8));
 }
 
 StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "WebView.h"
+#include "chain/ChainPanel.h"
 #include "loads/StageSettings.h"
 #include "plot/PlotCanvas.h"
+#include "plot/ResponsePlotPaint.h"
 #include "presets/CartridgeMap.h"
 
 #include <cstdint>
@@ -70,7 +72,18 @@ class WebSession {
   bool ApplyStageSetting(int index);
   const StageSettingsResult& StageResult() const { return m_stageResult; }
 
+  // Step-Up Transformer: the figures for the fields' cartridge and load
+  // through the transformer's texts (UTF-8), as the window's dialog shows
+  // them; the chain's curve is drawn over the plot until the panel closes.
+  ChainPanel TransformerPanel(const ChainTexts& utf8Texts);
+  // The resistor across the secondary for the wanted load (UTF-8).
+  ChainPanel SolveSecondaryResistor(const ChainTexts& utf8Texts, std::string_view wantedUtf8);
+  void CloseTransformerPanel() { m_extras.clear(); }
+  const std::vector<PlotExtraCurve>& Extras() const { return m_extras; }
+
  private:
+  ChainPanelInput PanelInput(const ChainTexts& utf8Texts) const;
+
   void ReadPresets();
 
   WebView m_view;
@@ -83,6 +96,7 @@ class WebSession {
   std::vector<int> m_stageOrder;  // row shown -> index into m_stageResult.rows
   int m_sortColumn = -1;
   bool m_sortDescending = false;
+  std::vector<PlotExtraCurve> m_extras;  // the transformer panel's curve while it is open
 };
 
 // The finder's inputs from the page's texts, looked up by key ("L", "cList",
