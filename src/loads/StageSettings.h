@@ -119,6 +119,10 @@ struct StageSettingsResult {
   std::vector<std::string> rWords;     // "47k ∥ 1k", "47k"
   std::vector<std::string> tapWords;   // "1:10"; empty without a transformer
   std::vector<std::string> rsecWords;  // "7.5k", "none"
+  // With a transformer: the chain every row shares (cartridge, C1, windings)
+  // and the taps' ratios and secondary resistors (0: none) the rows index.
+  std::optional<ChainValues> chain;
+  std::vector<double> tapRatios, rsecOhms;
   double bandEdge = 0.0;               // hertz, as read
 };
 
