@@ -123,7 +123,7 @@ struct StageSettingsResult {
   // and the taps' ratios and secondary resistors (0: none) the rows index.
   std::optional<ChainValues> chain;
   std::vector<double> tapRatios, rsecOhms;
-  double bandEdge = 0.0;               // hertz, as read
+  double bandEdge = 0.0;  // hertz, as read
 };
 
 // Reads, enumerates and ranks. Combinations without any resistance or with no

@@ -5,19 +5,17 @@
 
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtGlobal>
 
 namespace {
 
-// The main window with a moving coil, and a configuration folder of the test's own.
+// The main window with a moving coil.
 class StepUpDlgTest : public MainWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(m_config.isValid());
-    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
     MainWindowTest::SetUp();
+    // The fixture's own configuration folder, for QSettings too.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ConfigFolder());
     dlg->m_editL.setText(QStringLiteral("40u"));
     dlg->m_editRS.setText(QStringLiteral("18"));
     dlg->m_editC.setText(QStringLiteral("100p"));
@@ -32,7 +30,7 @@ class StepUpDlgTest : public MainWindowTest {
     return *dialog;
   }
 
-  QTemporaryDir m_config;
+  static QString ConfigFolder() { return QFile::decodeName(qgetenv("XDG_CONFIG_HOME")); }
 };
 
 TEST_F(StepUpDlgTest, FiguresAndTheCurveUntilClosed) {
@@ -73,7 +71,7 @@ TEST_F(StepUpDlgTest, SolveUseAndRemember) {
   EXPECT_EQ(again.m_editWanted.text(), QStringLiteral("100"));
 
   // A stored value the reader refuses is not taken.
-  QFile file(m_config.path() + QStringLiteral("/varnholt/transformer.txt"));
+  QFile file(ConfigFolder() + QStringLiteral("/varnholt/transformer.txt"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("ratio=1:x\nRp=3\n");
   file.close();

@@ -118,8 +118,8 @@ int main(int argc, char** argv) {
     }
     if (step.contains("transformer")) {
       const json& t = step["transformer"];
-      const ChainTexts texts{Text(t, "ratio"), Text(t, "Rp"), Text(t, "Rs2"), Text(t, "C1"), Text(t, "Rsec"),
-                             Text(t, "rated")};
+      const ChainTexts texts{Text(t, "ratio"), Text(t, "Rp"),   Text(t, "Rs2"),
+                             Text(t, "C1"),    Text(t, "Rsec"), Text(t, "rated")};
       const auto object = [](const ChainPanel& panel) {
         json rows = json::array();
         for (const ChainPanelRow& row : panel.rows) rows.push_back({row.label, row.value});
