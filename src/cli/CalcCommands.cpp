@@ -5,6 +5,8 @@
 #include "circuit/Calculate.h"
 #include "circuit/Circuit.h"
 #include "circuit/SolverCommands.h"
+#include "engnum/FieldTextUtf8.h"
+#include "plot/PlotReadout.h"
 #include "presets/PresetCommands.h"
 
 #include <initializer_list>
@@ -37,7 +39,15 @@ int Report(const CliView& view, const Output& output) {
   }
   std::vector<Cell> cells;
   AppendNetworkCells(view, true, cells);
-  const auto writer = MakeReportWriter(output.format, NetworkColumns(), true, output.out);
+  std::vector<Column> columns = NetworkColumns();
+  // The plot's own words on the curve, as the window and the page give them.
+  columns.push_back({"description", Style::Name});
+  const CircuitValues& r = g_circuit;
+  const std::optional<CliView::Curve>& curve = view.LastCurve();
+  cells.push_back({{},
+                   FieldBytesToUtf8(PlotDescription(
+                       MakeResponsePlotView(true, curve ? curve->F : r.F, curve ? curve->Q : r.Q)))});
+  const auto writer = MakeReportWriter(output.format, std::move(columns), true, output.out);
   writer->Row(cells);
   writer->Finish();
   return 0;

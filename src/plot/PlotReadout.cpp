@@ -9,6 +9,16 @@
 #include <limits>
 #include <optional>
 
+namespace {
+
+// A load whose curve stays this close to 0 dB over the audible band changes
+// nothing a listener hears, however high its resonance rises.
+constexpr double kFlatDb = 0.1;
+constexpr double kAudibleLowHz = 20.0;
+constexpr double kAudibleHighHz = 20000.0;
+
+}  // namespace
+
 std::string FrequencyText(double hertz) { return FormatEngValue(hertz, 4) + "Hz"; }
 
 std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client, int x, int y,
@@ -56,6 +66,9 @@ std::string PlotDescription(const ResponsePlotView& view) {
   const auto fall = FallFrequency(F, Q, 3.0);
   const auto at20k = LevelDb(20000.0, F, Q);
   if (!IsValidCurve(F, Q) || !fall || !at20k) return "No curve";
+  const auto deviation = LargestDeviationDb(F, Q, kAudibleLowHz, kAudibleHighHz);
+  if (deviation && std::fabs(*deviation) <= kFlatDb)
+    return "Flat within 0.1 dB to 20 kHz; resonance at " + FrequencyText(F);
   std::string text;
   if (const auto peak = Peak(F, Q)) {
     text = "Peak " + SignedDbText(peak->levelDb) + " at " + FrequencyText(peak->frequency);

@@ -19,7 +19,9 @@ std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client
                             const std::vector<PlotExtraCurve>& extras = {});
 
 // The curve's key figures in one line, "Peak +3.15 dB at 15.66kHz; -3 dB at
-// 25.79kHz; 20kHz: +1.61 dB" ("No peak; ..." without one), or "No curve".
+// 25.79kHz; 20kHz: +1.61 dB" ("No peak; ..." without one), or "No curve". A
+// curve within 0.1 dB from 20 Hz to 20 kHz says so first: "Flat within 0.1 dB
+// to 20 kHz; resonance at 3.248MHz".
 std::string PlotDescription(const ResponsePlotView& view);
 
 // Tab-separated data of the curve: a header line, then frequency (Hz), level

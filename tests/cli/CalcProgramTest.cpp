@@ -115,7 +115,16 @@ TEST(AgreesWithWindow, InTextAndJson) {
     Texts texts;                    // expected text output
     const char* windowC = nullptr;  // what the window's C field holds, when not --C's own text
   } rows[] = {
-      {{"calc"}, RunCalculate, {{"F", "18.4848k"}, {"Q", "1.331402"}, {"serial_Q", "46.718840"}}},
+      {{"calc"},
+       RunCalculate,
+       {{"F", "18.4848k"},
+        {"Q", "1.331402"},
+        {"serial_Q", "46.718840"},
+        {"description", "Peak +3.15 dB at 15.66kHz; -3 dB at 25.79kHz; 20kHz: +1.61 dB"}}},
+      // A moving-coil cartridge: its resonance is far above anything audible, and the line says so.
+      {{"calc", "--L", "40u", "--RS", "18", "--C", "60p"},
+       RunCalculate,
+       {{"F", "3.24936M"}, {"description", "Flat within 0.1 dB to 20 kHz; resonance at 3.249MHz"}}},
       // The start-up C written with an exponent.
       {{"calc", "--C", "2.51E-10"}, RunCalculate, {{"C", "251p"}, {"F", "18.4848k"}}, "251p"},
       {{"solve", "c-from-q", "--Q", "1.331402"}, RunOptimizeCFromQ, {{"C", "251p"}, {"F", "18.4848k"}}},
@@ -177,13 +186,15 @@ TEST(Formats, CsvAndJsonCarryTheSameDoublesAndMissingFigures) {
   const auto keys = SplitPlain(lines[0]);
   const auto values = SplitPlain(lines[1]);
   const auto object = nlohmann::ordered_json::parse(RunCalc(jsonArgs).out);
-  ASSERT_EQ(keys.size(), 13u);
+  ASSERT_EQ(keys.size(), 14u);
   ASSERT_EQ(values.size(), keys.size());
   std::size_t k = 0;
   for (const auto& [key, value] : object.items()) {
     ASSERT_EQ(key, keys[k]);  // same names, same order
     if (value.is_null()) {
       EXPECT_EQ(values[k], "") << key;
+    } else if (value.is_string()) {
+      EXPECT_EQ(values[k], value.get<std::string>()) << key;
     } else {
       double parsed = 0;
       std::from_chars(values[k].data(), values[k].data() + values[k].size(), parsed);

@@ -32,6 +32,9 @@ TEST(PlotReadout, DescriptionAndReadoutPerCurve) {
       {kF, 0.6, "No peak; -3 dB at 15.26kHz; 20kHz: -5.16 dB", "15.68kHz  -3.17 dB  -78.8\xB0"},
       {kF, 5, "Peak +14.02 dB at 18.3kHz; -3 dB at 28.51kHz; 20kHz: +11.19 dB",
        "15.68kHz  +9.69 dB  -31.2\xB0"},
+      // A moving-coil cartridge's resonance, far above the band; just outside 0.1 dB it is figures again.
+      {3.2484e6, 39, "Flat within 0.1 dB to 20 kHz; resonance at 3.248MHz", "15.68kHz  +0.00 dB  +0.0\xB0"},
+      {150e3, 0.5, "No peak; -3 dB at 96.34kHz; 20kHz: -0.15 dB", "15.68kHz  -0.09 dB  -11.9\xB0"},
       // A curve far below any a cartridge makes is still described.
       {kF, 1e-100, "No peak; -3 dB at 1.844e-96Hz; 20kHz: -2000.68 dB", "15.68kHz  -1998.57 dB  -90.0\xB0"},
       // No curve: the pointer's own frequency and level.
