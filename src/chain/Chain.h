@@ -28,6 +28,9 @@ ChainValues BareNetwork(double L, double RS, double C, double RL);
 // 0 allowed): complex, not normalised.
 std::complex<double> ChainTransfer(const ChainValues& chain, double f);
 
+// N over the transfer: what ChainTransfer and ChainLevelDb divide by.
+std::complex<double> ChainDenominator(const ChainValues& chain, double f);
+
 // The impedance the cartridge's terminals see at frequency f: C1 parallel the
 // transformer's primary with everything behind it.
 std::complex<double> ChainLoadSeen(const ChainValues& chain, double f);

@@ -10,12 +10,19 @@ namespace {
 
 constexpr double kLowestDecade = 0.0;   // 1 Hz
 constexpr double kHighestDecade = 7.0;  // 10 MHz
-constexpr int kPerDecade = 40;
+// Enough for any peak to lie between the neighbours of the highest sample:
+// a cartridge's resonance is no narrower than a few per cent.
+constexpr int kPerDecade = 20;
 constexpr int kRefineSteps = 80;
 
+// The level at 10^u hertz, as ChainLevelDb gives it, with the level at the
+// lowest frequencies worked out once.
 struct Sampled {
   const ChainValues& chain;
-  double LevelAt(double u) const { return ChainLevelDb(chain, std::pow(10.0, u)); }
+  double dc = std::norm(ChainDenominator(chain, 0.0));
+  double LevelAt(double u) const {
+    return 10.0 * std::log10(dc / std::norm(ChainDenominator(chain, std::pow(10.0, u))));
+  }
 };
 
 // The u in [a, b] where sign * level is largest, the curve there being unimodal.
@@ -23,7 +30,7 @@ double GoldenMax(const Sampled& s, double a, double b, double sign) {
   const double g = (std::sqrt(5.0) - 1.0) / 2.0;
   double x1 = b - g * (b - a), x2 = a + g * (b - a);
   double y1 = sign * s.LevelAt(x1), y2 = sign * s.LevelAt(x2);
-  for (int i = 0; i < kRefineSteps && b - a > 1e-13; ++i) {
+  for (int i = 0; i < kRefineSteps && b - a > 1e-12; ++i) {
     if (y1 < y2) {
       a = x1;
       x1 = x2;
@@ -43,7 +50,7 @@ double GoldenMax(const Sampled& s, double a, double b, double sign) {
 
 // The u in [a, b] where the level falls through -drop (above at a, below at b).
 double FallPoint(const Sampled& s, double a, double b, double drop) {
-  for (int i = 0; i < kRefineSteps && b - a > 1e-14; ++i) {
+  for (int i = 0; i < kRefineSteps && b - a > 1e-13; ++i) {
     const double m = (a + b) / 2.0;
     (s.LevelAt(m) > -drop ? a : b) = m;
   }
