@@ -13,7 +13,7 @@ packages=(
   xvfb xauth xdotool imagemagick dbus hyperfine
   dpkg-dev desktop-file-utils appstream lintian file man-db
   g++-mingw-w64-x86-64-posix wine64
-  emscripten libfast-float-dev libfmt-dev nodejs
+  emscripten esbuild libfast-float-dev libfmt-dev nodejs
   chromium chromium-driver python3-selenium
 )
 

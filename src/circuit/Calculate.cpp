@@ -20,7 +20,10 @@ void RunCalculate(CommandView& view) {
   for (const Input& input : inputs) {
     const double value = ParseEngValue(view.GetFieldText(input.field, kMaxFieldText).c_str());
     *input.slot = value;
-    if (!(value > 0.0)) error = true;
+    if (!(value > 0.0)) {
+      view.MarkUnusable(input.field);
+      error = true;
+    }
   }
   if (error) {
     view.ShowMessage(kInputErrorText, kInputErrorCaption);

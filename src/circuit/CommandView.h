@@ -24,6 +24,10 @@ class CommandView {
   // the application name.
   virtual void ShowMessage(const std::string& text, const char* caption) = 0;
 
+  // A field a command could not use, told before its input-error box, in the
+  // order read; the box's text stays the same whatever the field.
+  virtual void MarkUnusable(Field /*field*/) {}
+
   // Hands the plot the curve's F and Q, marks it current (black) or stale
   // (grey), and has the plot repaint.
   virtual void ShowCurve(double F, double Q, bool current) = 0;

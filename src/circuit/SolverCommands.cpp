@@ -20,6 +20,12 @@ bool ReadInput(CommandView& view, Field field, double& slot) {
   return slot > 0.0;  // false for not-a-number too
 }
 
+bool ReadRequiredInput(CommandView& view, Field field, double& slot) {
+  if (ReadInput(view, field, slot)) return true;
+  view.MarkUnusable(field);
+  return false;
+}
+
 struct Input {
   Field field;
   double& slot;
@@ -28,7 +34,7 @@ struct Input {
 // Every field is read and stored, even after one has failed.
 bool ReadInputs(CommandView& view, std::initializer_list<Input> inputs) {
   bool ok = true;
-  for (const Input& input : inputs) ok = ReadInput(view, input.field, input.slot) && ok;
+  for (const Input& input : inputs) ok = ReadRequiredInput(view, input.field, input.slot) && ok;
   if (!ok) view.ShowMessage(kInputErrorText, kInputErrorCaption);
   return ok;
 }
@@ -85,12 +91,12 @@ void RunOptimizeCFromF(CommandView& view) {
 
 void RunFullOptimization(CommandView& view) {
   CircuitValues& r = g_circuit;
-  bool ok = ReadInput(view, Field::L, r.L);
-  ok = ReadInput(view, Field::RS, r.RS) && ok;
+  bool ok = ReadRequiredInput(view, Field::L, r.L);
+  ok = ReadRequiredInput(view, Field::RS, r.RS) && ok;
   // An unusable RL is no error: the iteration only needs somewhere to start.
   if (!ReadInput(view, Field::RL, r.RL)) r.RL = ParseEngValue("47k");
-  ok = ReadInput(view, Field::F, r.F) && ok;
-  ok = ReadInput(view, Field::Q, r.Q) && ok;
+  ok = ReadRequiredInput(view, Field::F, r.F) && ok;
+  ok = ReadRequiredInput(view, Field::Q, r.Q) && ok;
   if (!ok) {
     view.ShowMessage(kInputErrorText, kInputErrorCaption);
     return;

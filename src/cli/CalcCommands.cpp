@@ -39,6 +39,7 @@ int Report(const CliView& view, const Output& output) {
   }
   std::vector<Cell> cells;
   AppendNetworkCells(view, true, cells);
+  if (RefuseNonFinite(NetworkColumns(), cells, output.err)) return 1;
   std::vector<Column> columns = NetworkColumns();
   // The plot's own words on the curve, as the window and the page give them.
   columns.push_back({"description", Style::Name});
@@ -61,6 +62,17 @@ void CalculateFromArguments(CliView& view, const NetworkArgs& a) {
                     {Field::C, "--C", a.C, kDefaultC, true},
                     {Field::RL, "--RL", a.RL, kDefaultRL, true}});
   RunCalculate(view);
+}
+
+bool CalculateCurve(CliView& view, const NetworkArgs& args, std::FILE* err) {
+  CalculateFromArguments(view, args);
+  if (view.Message() || !view.LastCurve()) {
+    std::fprintf(err, "%s\n", view.Message() ? view.Message()->c_str() : kInputErrorText);
+    return false;
+  }
+  std::vector<Cell> cells;
+  AppendNetworkCells(view, false, cells);
+  return !RefuseNonFinite(NetworkColumns(), cells, err);
 }
 
 int RunCalcCommand(const NetworkArgs& a, const Output& output) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The subcommands. Each writes its report to `out` and returns the exit
 // status: 0, or 1 when the window would have shown a box (its text goes to
@@ -25,8 +26,7 @@ struct TableArgs {
 };
 
 struct ResponseArgs {
-  std::optional<std::string> from, to;
-  int points = 200;
+  std::optional<std::string> from, to, points;
 };
 
 // Inputs as typed; empty ones take the finder's first inputs.
@@ -71,6 +71,10 @@ class CliView;
 // those not given) and runs Calculate, as a person typing and pressing it.
 void CalculateFromArguments(CliView& view, const NetworkArgs& args);
 
+// CalculateFromArguments, then true when it gave a curve whose figures are all
+// finite numbers; otherwise false, with the reason on `err`.
+bool CalculateCurve(CliView& view, const NetworkArgs& args, std::FILE* err);
+
 int RunCalcCommand(const NetworkArgs& args, const Output& output);
 int RunSolveCommand(Solver solver, const NetworkArgs& args, const Output& output);
 int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output& output);
@@ -101,3 +105,7 @@ int RunMapCommand(const MapArgs& args, const SettingsArgs& stage, const NetworkA
 // drawn over it as the window's dialog draws it; nothing on standard output.
 int RunPlotCommand(const PlotArgs& args, const NetworkArgs& network, const ChainArgs& chain,
                    const Output& output);
+
+// Every file a command writes goes through here: "-" is `out`, any other name
+// the safe writer. Throws UsageError with the reason when it fails.
+void WriteOutputFile(const std::string& path, std::string_view bytes, std::FILE* out);

@@ -3,7 +3,7 @@
 #include "ValueArgument.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
-#include "files/SafeFile.h"
+#include "engnum/QuotedText.h"
 #include "loads/LoadMap.h"
 #include "loads/LoadMapPaint.h"
 #include "plot/SvgPlotCanvas.h"
@@ -21,30 +21,17 @@ constexpr int kMapHeight = 420;
 constexpr int kDefaultColumns = 200;
 constexpr int kDefaultRows = 150;
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 // "--c-range" as typed, or `around` / `factor` to `around` * `factor`.
 LoadMapRange Range(const std::optional<std::string>& argument, const char* option, double around,
                    double factor) {
   if (!argument) return {around / factor, around * factor};
   LoadMapRange range{};
   if (!ReadLoadMapRange(ArgumentToFieldBytes(*argument), range))
-    throw UsageError(std::string(option) + " " + Quoted(*argument) +
+    throw UsageError(std::string(option) + " " + QuotedText(*argument) +
                      " is not two values, such as \"20p,500p\"");
   if (const std::string problem = LoadMapRangeProblem(range); !problem.empty())
-    throw UsageError(std::string(option) + " " + Quoted(*argument) + " " + problem);
+    throw UsageError(std::string(option) + " " + QuotedText(*argument) + " " + problem);
   return range;
-}
-
-// A whole number of 1 to 4 digits.
-bool ReadCount(std::string_view text, int& count) {
-  if (text.empty() || text.size() > 4) return false;
-  count = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    count = count * 10 + (c - '0');
-  }
-  return true;
 }
 
 // "200" for both axes, or "400x300" for C and RL.
@@ -57,15 +44,10 @@ void ReadPoints(const std::optional<std::string>& argument, int& columns, int& r
   const bool read = x == std::string::npos ? ReadCount(text, columns) && ReadCount(text, rows)
                                            : ReadCount(std::string_view(text).substr(0, x), columns) &&
                                                  ReadCount(std::string_view(text).substr(x + 1), rows);
-  if (!read) throw UsageError("--points " + Quoted(text) + " is not a count, such as 200 or 400x300");
+  if (!read) throw UsageError("--points " + QuotedText(text) + " is not a count, such as 200 or 400x300");
   if (columns < kMinMapPoints || columns > kMaxMapPoints || rows < kMinMapPoints || rows > kMaxMapPoints)
-    throw UsageError("--points " + Quoted(text) + " must be 10 to 2000 per axis");
-}
-
-// Every file the map command writes goes through here; "-" is standard output.
-void WriteMapFile(const std::string& path, const std::string& bytes, std::FILE* out) {
-  const std::string reason = path == "-" ? WriteToStream(out, bytes) : WriteFileSafely(path, bytes);
-  if (!reason.empty()) throw UsageError("cannot write \"" + path + "\": " + reason);
+    throw UsageError("--points " + QuotedText(text) + " must be " + std::to_string(kMinMapPoints) + " to " +
+                     std::to_string(kMaxMapPoints) + " per axis");
 }
 
 }  // namespace
@@ -73,6 +55,11 @@ void WriteMapFile(const std::string& path, const std::string& bytes, std::FILE* 
 int RunMapCommand(const MapArgs& args, const SettingsArgs& stage, const NetworkArgs& network,
                   const Output& output) {
   if (args.file && args.file->empty()) throw UsageError("-o needs a file name");
+  // The picture and the grid never share one stream.
+  if (args.file && *args.file == "-" && args.report)
+    throw UsageError(
+        "-o - writes the picture to standard output, where --format would write the grid: "
+        "give -o a file name");
   const StageSettingsInput in = StageSettingsFromArguments(stage, network);
   const double C = CheckValue("--C", network.C ? *network.C : kDefaultC, true);
   const double RL = CheckValue("--RL", network.RL ? *network.RL : kDefaultRL, true);
@@ -105,7 +92,7 @@ int RunMapCommand(const MapArgs& args, const SettingsArgs& stage, const NetworkA
     marks.current = LoadMapLoad{C, RL};
     SvgPlotCanvas canvas(kMapWidth, kMapHeight, WindowPlotTextStyle());
     PaintLoadMap(map, LoadMapContours(map), marks, canvas);
-    WriteMapFile(*args.file, canvas.Finish(), output.out);
+    WriteOutputFile(*args.file, canvas.Finish(), output.out);
   }
   if (!args.report) return 0;
 

@@ -4,6 +4,7 @@
 #include "circuit/Circuit.h"
 #include "circuit/ResponseFigures.h"
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -51,4 +52,15 @@ void AppendNetworkCells(const CliView& view, bool fieldTexts, std::vector<Cell>&
   cells.push_back(Number(FallFrequency(F, Q, 1.0)));
   cells.push_back(Number(FallFrequency(F, Q, 3.0)));
   cells.push_back(Number(LevelDb(kBandEdgeHz, F, Q)));
+}
+
+bool RefuseNonFinite(const std::vector<Column>& columns, const std::vector<Cell>& cells, std::FILE* err) {
+  for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i) {
+    if (cells[i].number && !std::isfinite(*cells[i].number)) {
+      std::fprintf(err, "varnholt-calc: %s is not a finite number for these values\n",
+                   columns[i].key.c_str());
+      return true;
+    }
+  }
+  return false;
 }

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "ValueArgument.h"
 #include "chain/ChainPlot.h"
+#include "engnum/QuotedText.h"
 #include "files/SafeFile.h"
 #include "plot/WindowPlot.h"
 
@@ -15,18 +16,18 @@ int RunPlotCommand(const PlotArgs& args, const NetworkArgs& network, const Chain
   std::vector<PlotExtraCurve> extras;
   if (chainArgs.Given()) extras.push_back(ChainPlotCurve(ChainFromArguments(network, chainArgs)));
   CliView view;
-  CalculateFromArguments(view, network);
-  if (view.Message() || !view.LastCurve()) {
-    std::fprintf(output.err, "%s\n", view.Message() ? view.Message()->c_str() : "");
-    return 1;
-  }
+  if (!CalculateCurve(view, network, output.err)) return 1;
   const std::string svg = RenderWindowPlotSvg(view.LastCurve()->F, view.LastCurve()->Q, true, extras);
-  if (args.file == "-") {
-    const std::string reason = WriteToStream(output.out, svg);
-    if (!reason.empty()) throw UsageError("cannot write the output: " + reason);
-    return 0;
-  }
-  const std::string reason = WriteFileSafely(args.file, svg);
-  if (!reason.empty()) throw UsageError("cannot write \"" + args.file + "\": " + reason);
+  WriteOutputFile(args.file, svg, output.out);
   return 0;
+}
+
+void WriteOutputFile(const std::string& path, std::string_view bytes, std::FILE* out) {
+  if (path == "-") {
+    const std::string reason = WriteToStream(out, bytes);
+    if (!reason.empty()) throw UsageError("cannot write the output: " + reason);
+    return;
+  }
+  const std::string reason = WriteFileSafely(path, bytes);
+  if (!reason.empty()) throw UsageError("cannot write " + QuotedText(path) + ": " + reason);
 }

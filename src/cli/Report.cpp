@@ -22,9 +22,9 @@ bool Present(const Cell& cell) { return cell.number && std::isfinite(*cell.numbe
 
 void AppendHumanText(std::string& out, const Column& column, const Cell& cell) {
   if (column.style == Style::Name) {
-    out += TerminalText(cell.text);
+    out += ShownText(cell.text);
   } else if (!cell.text.empty()) {
-    out += TerminalText(FieldBytesToUtf8(cell.text));
+    out += ShownText(FieldBytesToUtf8(cell.text));
   } else if (!Present(cell)) {
     out += '-';
   } else if (column.style == Style::Eng) {
@@ -256,23 +256,4 @@ std::string CsvField(std::string_view text) {
   }
   field += '"';
   return field;
-}
-
-std::string TerminalText(std::string_view text) {
-  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-  std::string shown;
-  shown.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x20 || byte == 0x7F) {
-      shown += kReplacement;
-    } else if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0 &&
-               static_cast<unsigned char>(text[i + 1]) >= 0x80) {
-      shown += kReplacement;  // U+0080..U+009F
-      ++i;
-    } else {
-      shown += text[i];
-    }
-  }
-  return shown;
 }

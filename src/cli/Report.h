@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engnum/QuotedText.h"
+
 // A report is named columns and rows of cells, written for people (aligned
 // text) or for programs (CSV, JSON). Programs get numbers in SI base units as
 // the shortest text that reads back to the same double; people get them as
@@ -55,7 +57,3 @@ std::string ShortestDecimal(double value);
 // One RFC 4180 field: quoted when it holds a comma, quote, CR, LF or tab,
 // with quotes doubled.
 std::string CsvField(std::string_view text);
-
-// UTF-8 text as a terminal may show it: every control character (C0, DEL and
-// C1, which start escape sequences) becomes U+FFFD.
-std::string TerminalText(std::string_view text);

@@ -66,7 +66,7 @@ StageSettingsInput StageSettingsFromArguments(const SettingsArgs& args, const Ne
   in.L = ArgumentFieldText("--L", L, true);
   in.RS = ArgumentFieldText("--RS", RS, true);
   // The finder's own first inputs: a usual moving-magnet stage.
-  in.cable = Bytes(args.cable, "100p");
+  in.cable = Bytes(args.cable, kDefaultCableText);
   in.cBase = Bytes(args.cBase, "");
   in.cList = Bytes(args.cValues, "");
   in.cMode = args.cSwitches ? ListMode::Switches : ListMode::Choices;
@@ -74,7 +74,7 @@ StageSettingsInput StageSettingsFromArguments(const SettingsArgs& args, const Ne
   in.RL = ArgumentFieldText("--RL", network.RL ? *network.RL : kDefaultRL, true);
   in.rList = Bytes(args.rValues, "");
   in.rMode = args.rSwitches ? ListMode::Switches : ListMode::Choices;
-  in.bandEdge = Bytes(args.bandEdge, "20k");
+  in.bandEdge = Bytes(args.bandEdge, kDefaultBandEdgeText);
   if (args.targetF || args.targetQ) {
     in.rankBy = RankBy::Target;
     in.targetF = Bytes(args.targetF, "");

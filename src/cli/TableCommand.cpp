@@ -98,10 +98,9 @@ int RunTableCommand(const TableArgs& args, const NetworkArgs& load, const Output
       for (const double value : {g_circuit.L, g_circuit.RS, g_circuit.C, g_circuit.RL})
         cells.push_back(Cell{IfPositive(value), {}});
       cells.resize(1 + NetworkColumns().size());
-      std::fprintf(output.err, "varnholt-calc: %s: L \"%s\", RS \"%s\": %s\n",
-                   TerminalText(cells[0].text).c_str(),
-                   TerminalText(FieldBytesToUtf8(view.Text(Field::L))).c_str(),
-                   TerminalText(FieldBytesToUtf8(view.Text(Field::RS))).c_str(),
+      std::fprintf(output.err, "varnholt-calc: %s: L %s, RS %s: %s\n", ShownText(cells[0].text).c_str(),
+                   QuotedText(FieldBytesToUtf8(view.Text(Field::L))).c_str(),
+                   QuotedText(FieldBytesToUtf8(view.Text(Field::RS))).c_str(),
                    "cannot be read, or not greater than zero");
       status = 1;
     }

@@ -26,3 +26,13 @@ double CheckValue(std::string_view option, std::string_view argument, bool posit
 // argument's own bytes when a field reads them as the very same value, else
 // the value's shortest exact decimal ("2.51E-10" would be exa in a field).
 std::string ArgumentFieldText(std::string_view option, std::string_view argument, bool positive);
+
+// A count as every option that takes one reads it: decimal digits only (no
+// sign, space or prefix), at most nine of them. True and `count` set when
+// `text` is one.
+bool ReadCount(std::string_view text, int& count);
+
+// Reads a count for `option`; throws UsageError naming the option and the
+// argument when it is not one (`example` shows one) or not `least` to `most`.
+int CheckCount(std::string_view option, std::string_view argument, int least, int most,
+               std::string_view example);

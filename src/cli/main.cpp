@@ -52,16 +52,18 @@ void AddChain(CLI::App* app, ChainArgs& chain) {
   AddValue(app, "--Rsec", chain.Rsec, "Resistor across the secondary (default none)");
 }
 
-// The stage's inputs as the settings command takes them, for the load map.
+// The stage's inputs, the same for the settings and the map command.
 void AddStageOptions(CLI::App* app, SettingsArgs& settings) {
-  AddValue(app, "--cable", settings.cable, "Tone-arm cable capacitance (default 100p)");
+  AddValue(app, "--cable", settings.cable,
+           std::string("Tone-arm cable capacitance (default ") + kDefaultCableText + ")");
   AddValue(app, "--c-base", settings.cBase, "Stage capacitance always present (default none)");
   AddValue(app, "--c-values", settings.cValues, "Stage capacitances, separated by spaces or commas");
   app->add_flag("--c-switches", settings.cSwitches, "The capacitances are switches that add up");
   AddValue(app, "--r-base", settings.rBase, "Stage resistance always present (default none)");
   AddValue(app, "--r-values", settings.rValues, "Stage resistances, separated by spaces or commas");
   app->add_flag("--r-switches", settings.rSwitches, "The resistances are switches that go in parallel");
-  AddValue(app, "--band-edge", settings.bandEdge, "Flatness from 20 Hz up to this (default 20k)");
+  AddValue(app, "--band-edge", settings.bandEdge,
+           std::string("Flatness from 20 Hz up to this (default ") + kDefaultBandEdgeText + ")");
 }
 
 }  // namespace
@@ -142,7 +144,7 @@ int main(int argc, char** argv) {
   AddChain(responseCmd, chain);
   AddValue(responseCmd, "--from", response.from, "Lowest frequency (default 10)");
   AddValue(responseCmd, "--to", response.to, "Highest frequency (default 100k)");
-  responseCmd->add_option("--points", response.points, "Number of frequencies (default 200)");
+  AddValue(responseCmd, "--points", response.points, "Number of frequencies, 2 to 1000000 (default 200)");
   AddFormat(responseCmd, output.format);
 
   SettingsArgs settings;
@@ -150,16 +152,7 @@ int main(int argc, char** argv) {
       "settings", "The phono stage's settings ranked for a cartridge, as Find Stage Settings ranks them");
   AddValue(settingsCmd, "--L", network.L, "Cartridge inductance (default 300m)");
   AddValue(settingsCmd, "--RS", network.RS, "Cartridge coil resistance (default 740)");
-  AddValue(settingsCmd, "--cable", settings.cable, "Tone-arm cable capacitance (default 100p)");
-  AddValue(settingsCmd, "--c-base", settings.cBase, "Stage capacitance always present (default none)");
-  AddValue(settingsCmd, "--c-values", settings.cValues, "Stage capacitances, separated by spaces or commas");
-  settingsCmd->add_flag("--c-switches", settings.cSwitches, "The capacitances are switches that add up");
-  AddValue(settingsCmd, "--r-base", settings.rBase, "Stage resistance always present (default none)");
-  AddValue(settingsCmd, "--r-values", settings.rValues, "Stage resistances, separated by spaces or commas");
-  settingsCmd->add_flag("--r-switches", settings.rSwitches,
-                        "The resistances are switches that go in parallel");
-  AddValue(settingsCmd, "--band-edge", settings.bandEdge,
-           "Rank by flatness from 20 Hz up to this (default 20k)");
+  AddStageOptions(settingsCmd, settings);
   CLI::Option* targetF = AddValue(settingsCmd, "--target-F", settings.targetF, "Rank by closeness to this F");
   CLI::Option* targetQ = AddValue(settingsCmd, "--target-Q", settings.targetQ, "... and this Q");
   targetF->needs(targetQ);
@@ -237,7 +230,7 @@ int main(int argc, char** argv) {
     }
   } catch (const UsageError& e) {
     // A message may quote a preset file's bytes.
-    std::fprintf(stderr, "varnholt-calc: %s\n", TerminalText(e.what()).c_str());
+    std::fprintf(stderr, "varnholt-calc: %s\n", ShownText(e.what()).c_str());
     return kUsageStatus;
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -147,3 +147,5 @@ std::string FormatEngValue(double value, int precision) {
   char text[kEngTextSize];
   return FormatEngValue(value, precision, text, sizeof text);
 }
+
+double AsWrittenInField(double value) { return ParseEngValue(FormatEngValue(value, 6).c_str()); }

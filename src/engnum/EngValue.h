@@ -33,3 +33,6 @@ char* FormatEngValue(double value, int precision, char (&out)[N]) {
 }
 
 std::string FormatEngValue(double value, int precision);
+
+// The value a field holds once a solver has written `value` into it (six digits).
+double AsWrittenInField(double value);

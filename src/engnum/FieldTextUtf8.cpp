@@ -6,6 +6,12 @@ constexpr char32_t kGreekSmallMu = 0x03BC;
 constexpr char kMicroByte = '\xB5';
 constexpr char kForeign = '?';
 
+// Windows-1252 0x80..0x9F; the five unassigned bytes map to their C1 controls.
+constexpr char32_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
 }  // namespace
 
 char FieldByteOf(char32_t code) {
@@ -94,9 +100,13 @@ void AppendUtf8(std::string& out, char32_t code) {
   }
 }
 
-std::string FieldBytesToUtf8(std::string_view bytes) {
+std::string FieldBytesToUtf8(std::string_view bytes, CodePage page) {
   std::string text;
   text.reserve(bytes.size());
-  for (const char c : bytes) AppendUtf8(text, static_cast<unsigned char>(c));
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool high = page == CodePage::kWindows1252 && byte >= 0x80 && byte < 0xA0;
+    AppendUtf8(text, high ? kCp1252High[byte - 0x80] : char32_t{byte});
+  }
   return text;
 }

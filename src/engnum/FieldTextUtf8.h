@@ -9,8 +9,12 @@
 // Everything outside the core speaks UTF-8 (the screen, a terminal, a preset
 // file from a Linux editor). These are the only conversions between the two.
 
-// 8-bit field text as UTF-8: every byte is the Latin-1 character of its code.
-std::string FieldBytesToUtf8(std::string_view bytes);
+// What the bytes 0x80..0x9F mean: Latin-1's C1 controls (field text), or
+// Windows-1252's letters and signs (a preset file from a Windows editor).
+enum class CodePage { kLatin1, kWindows1252 };
+
+// 8-bit text as UTF-8: every byte is the character of its code in `page`.
+std::string FieldBytesToUtf8(std::string_view bytes, CodePage page = CodePage::kLatin1);
 
 // Text as field bytes, as if it had been typed: valid UTF-8 is decoded, the
 // micro sign and the Greek small mu become byte 0xB5, other Latin-1

@@ -1,7 +1,9 @@
 #include "StrictValue.h"
 
 #include "EngValue.h"
+#include "FieldTextUtf8.h"
 #include "NumberText.h"
+#include "QuotedText.h"
 
 #include <cmath>
 
@@ -13,8 +15,6 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
   while (i < text.size() && IsDigit(text[i])) ++i;
   return i;
 }
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 bool Refuse(std::string* problem, std::string reason) {
   if (problem) *problem = std::move(reason);
@@ -46,7 +46,8 @@ bool ReadStrictValue(std::string_view text, double& value, std::string* problem)
     std::size_t e = i + 1;
     if (text[e] == '+' || text[e] == '-') ++e;
     const std::size_t exponentEnd = SkipDigits(text, e);
-    if (exponentEnd == e) return Refuse(problem, Quoted(text.substr(i)) + " is an exponent without digits");
+    if (exponentEnd == e)
+      return Refuse(problem, QuotedText(FieldBytesToUtf8(text.substr(i))) + " is an exponent without digits");
     hasExponent = true;
     i = exponentEnd;
   }
@@ -54,10 +55,12 @@ bool ReadStrictValue(std::string_view text, double& value, std::string* problem)
   int prefixExponent = 0;
   if (i < text.size() && EngPrefixExponent(text[i], prefixExponent)) {
     if (hasExponent)
-      return Refuse(problem, "an exponent and the prefix " + Quoted(text.substr(i, 1)) + " together");
+      return Refuse(problem, "an exponent and the prefix " + QuotedText(FieldBytesToUtf8(text.substr(i, 1))) +
+                                 " together");
     ++i;
   }
-  if (i != text.size()) return Refuse(problem, Quoted(text.substr(i)) + " is not part of a number");
+  if (i != text.size())
+    return Refuse(problem, QuotedText(FieldBytesToUtf8(text.substr(i))) + " is not part of a number");
 
   // The prefix becomes an exponent appended to the number's own text, as a
   // field's reading does, so that both give the same bits.

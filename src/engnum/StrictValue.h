@@ -15,5 +15,6 @@
 // same text, so a value reads alike wherever it is typed.
 
 // True when `text` is one whole value, which is then in `value`. Otherwise
-// `problem`, when given, says what is wrong, quoting the offending text.
+// `problem`, when given, says what is wrong in UTF-8, quoting the offending
+// text with QuotedText.
 bool ReadStrictValue(std::string_view text, double& value, std::string* problem = nullptr);

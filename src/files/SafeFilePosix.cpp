@@ -69,10 +69,19 @@ std::string WriteFileSafely(const std::string& utf8Path, std::string_view bytes,
   struct stat existing {};
   bool exists = false;
   if (mode == WriteMode::kReplace) {
+    // What the name leads to, links followed by the system: a link to a pipe
+    // that has no name of its own (/dev/stdout) is refused for what it is.
+    if (stat(path.c_str(), &existing) == 0) {
+      if (S_ISDIR(existing.st_mode)) return kIsFolderReason;
+      if (!S_ISREG(existing.st_mode)) return kNotRegularReason;
+    }
     if (const int error = FollowLinks(path); error != 0) return Reason(error);
     if (lstat(path.c_str(), &existing) == 0) {
       if (S_ISDIR(existing.st_mode)) return kIsFolderReason;
       if (!S_ISREG(existing.st_mode)) return kNotRegularReason;
+      // The rename would replace a file the caller may not write, which a
+      // shell's redirect refuses; root may, as there.
+      if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return Reason(errno);
       exists = true;
     } else if (errno != ENOENT) {
       return Reason(errno);

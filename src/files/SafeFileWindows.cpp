@@ -66,6 +66,11 @@ bool CheckTarget(const std::wstring& path, bool& exists, std::string& reason) {
     reason = kIsFolderReason;
     return false;
   }
+  // A read-only file is not replaced, as a redirect would not write it.
+  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    reason = Reason(ERROR_ACCESS_DENIED);
+    return false;
+  }
   // Devices (NUL, COM1) and pipes answer to their names too.
   HANDLE handle =
       CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -51,8 +51,6 @@ bool ReadLoadMapRange(std::string_view text, LoadMapRange& range) {
   return parts.size() == 2 && ReadStrictValue(parts[0], range.from) && ReadStrictValue(parts[1], range.to);
 }
 
-double AsWrittenInField(double value) { return ParseEngValue(FormatEngValue(value, 6).c_str()); }
-
 LoadMapNode LoadMapFigures(double L, double RS, double C, double RL, double bandEdge) {
   LoadMapNode node;
   node.F = ResonantFrequency(L, RS, C, RL);

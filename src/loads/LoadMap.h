@@ -65,9 +65,6 @@ struct LoadMap {
   }
 };
 
-// The value a field holds once a solver has written `value` into it (six digits).
-double AsWrittenInField(double value);
-
 // The figures of one load, as the finder computes them for a setting.
 LoadMapNode LoadMapFigures(double L, double RS, double C, double RL, double bandEdge);
 

@@ -29,3 +29,11 @@ StageSettingTexts RowTexts(const StageSettingsResult& result, const StageSetting
   if (row.distance) texts.distance = FormatFixed(*row.distance, 4);
   return texts;
 }
+
+std::string SettingLegendName(const StageSettingsResult& result, const StageSettingRow& row) {
+  std::string words = SettingWords(result, row);
+  const std::string parallel = "\u2225";
+  for (std::size_t at = words.find(parallel); at != std::string::npos; at = words.find(parallel, at + 2))
+    words.replace(at, parallel.size(), "||");
+  return Utf8ToFieldBytes(words);
+}

@@ -23,3 +23,7 @@ StageSettingTexts RowTexts(const StageSettingsResult& result, const StageSetting
 
 // A level in dB: "+2.87 dB", "-0.45 dB", "+0.00 dB"; "none" without a figure.
 std::string LevelText(const std::optional<double>& db);
+
+// The setting's name in a plot's legend, which is 8-bit text: the parallel
+// sign becomes "||".
+std::string SettingLegendName(const StageSettingsResult& result, const StageSettingRow& row);

@@ -8,6 +8,7 @@
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
 #include "engnum/FieldTextUtf8.h"
+#include "engnum/QuotedText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,9 +72,7 @@ const char* NameOf(StageInput input) {
 // The entry as it stands in a message: UTF-8, and not longer than a field.
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kShown = 30;
-  std::string shown = FieldBytesToUtf8(std::string(text.substr(0, kShown)));
-  if (text.size() > kShown) shown += "\xE2\x80\xA6";  // ellipsis
-  return "\"" + shown + "\"";
+  return QuotedText(FieldBytesToUtf8(text), kShown);
 }
 
 bool IsAllowed(double value, Allowed allowed) {
@@ -142,21 +141,25 @@ class Reader {
     return entries;
   }
 
-  // L and RS are read as Calculate reads its fields, so the figures are the
-  // ones Calculate gives; the strict reading only words the message.
+  // L and RS are read as every other input is, so that a slip is named.
   std::optional<double> Component(const std::string& text, StageInput input) {
+    const std::optional<Entry> entry = Value(text, input, Allowed::Positive, std::nullopt);
+    return entry ? std::optional<double>(entry->value) : std::nullopt;
+  }
+
+  // The window's own RL is one of its fields, read as Calculate reads it.
+  std::optional<double> WindowField(const std::string& text, StageInput input) {
     if (Failed()) return std::nullopt;
     const std::string field = text.substr(0, kMaxFieldText - 1);
     const double value = ParseEngValue(field.c_str());
     if (value > 0.0) return value;
     double strict = 0.0;
-    const std::string_view trimmed = Trimmed(field);
-    if (trimmed.empty()) {
+    if (Trimmed(field).empty()) {
       Fail(input, std::string(NameOf(input)) + " is empty");
-    } else if (ReadStrictValue(trimmed, strict)) {
-      Fail(input, Quoted(trimmed) + " in " + NameOf(input) + " must be above zero");
+    } else if (ReadStrictValue(field, strict)) {
+      Fail(input, Quoted(field) + " in " + NameOf(input) + " must be above zero");
     } else {
-      Fail(input, "Cannot read " + Quoted(trimmed) + " in " + NameOf(input));
+      Fail(input, "Cannot read " + Quoted(field) + " in " + NameOf(input));
     }
     return std::nullopt;
   }
@@ -183,9 +186,6 @@ class Reader {
 
   StageSettingsResult& m_result;
 };
-
-// The value a field holds after a solver has written `value` into it.
-double AsWritten(double value) { return ParseEngValue(FormatEngValue(value, 6).c_str()); }
 
 struct Side {
   std::vector<double> values;  // as written into the field
@@ -233,7 +233,7 @@ Side CapacitanceSide(const Entry& cable, const Entry& base, const std::vector<En
       total += entry->value;
       if (mode == ListMode::Switches || entry->value != 0.0 || parts.empty()) parts.push_back(entry->text);
     }
-    side.values.push_back(AsWritten(total));
+    side.values.push_back(AsWrittenInField(total));
     side.switchesOn.push_back(switches);
     side.words.push_back(parts.empty() ? std::string("0") : Joined(parts, " + "));
   };
@@ -259,7 +259,7 @@ Side ResistanceSide(const std::optional<Entry>& base, const std::vector<Entry>& 
     }
     std::vector<std::string_view> parts;
     for (const Entry* entry : all) parts.push_back(entry->text);
-    side.values.push_back(AsWritten(rl));
+    side.values.push_back(AsWrittenInField(rl));
     side.switchesOn.push_back(switches);
     side.words.push_back(Joined(parts, kParallel));
   };
@@ -357,7 +357,7 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
   const std::vector<Entry> rList =
       read.Failed() ? std::vector<Entry>{} : read.List(input.rList, StageInput::RList, Allowed::Positive);
   if (!rBase && rList.empty() && !Trimmed(input.RL).empty()) {
-    if (const std::optional<double> RL = read.Component(input.RL, StageInput::RL))
+    if (const std::optional<double> RL = read.WindowField(input.RL, StageInput::RL))
       rBase = Entry{Trimmed(input.RL), *RL};
   }
   const std::optional<Entry> band =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StageDefaults.h"
+
 #include "chain/Chain.h"
 #include "circuit/ResponseFigures.h"
 
@@ -49,9 +51,10 @@ struct StageSettingsInput {
   std::string rList;  // ohm, each > 0
   ListMode rMode = ListMode::Choices;
   RankBy rankBy = RankBy::Flatness;
-  std::string bandEdge = "20k";  // hertz, above 20 Hz; used by the deviation column in both modes
-  std::string targetF;           // hertz, > 0; read only when ranking by target
-  std::string targetQ;           // > 0; read only when ranking by target
+  std::string bandEdge =
+      kDefaultBandEdgeText;  // hertz, above 20 Hz; used by the deviation column in both modes
+  std::string targetF;       // hertz, > 0; read only when ranking by target
+  std::string targetQ;       // > 0; read only when ranking by target
   // A step-up transformer before the stage: its taps (ratios, "10" or "1:10",
   // one at a time), the resistors across its secondary (none, one of them, or
   // any together as switches), its windings' resistances and the capacitance

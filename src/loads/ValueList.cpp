@@ -1,4 +1,5 @@
 #include "ValueList.h"
+#include "engnum/StrictValue.h"
 
 namespace {
 
@@ -22,4 +23,9 @@ std::string_view Trimmed(std::string_view text) {
   const std::size_t start = text.find_first_not_of(" \t");
   if (start == std::string_view::npos) return {};
   return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+}
+
+bool IsUsableWanted(std::string_view text) {
+  double value = 0.0;
+  return ReadStrictValue(Trimmed(text), value) && value > 0.0;
 }

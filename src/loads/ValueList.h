@@ -13,3 +13,7 @@ std::vector<std::string_view> SplitList(std::string_view text);
 
 // `text` without leading and trailing spaces and tabs.
 std::string_view Trimmed(std::string_view text);
+
+// True when `text`, spaces around it aside, is one value above zero: the
+// window's F and Q become the finder's wanted F and Q only then.
+bool IsUsableWanted(std::string_view text);

@@ -2,6 +2,7 @@
 #include "engnum/FieldTextUtf8.h"
 
 #include "engnum/NumberText.h"
+#include "engnum/QuotedText.h"
 
 #include <charconv>
 #include <utility>
@@ -41,11 +42,12 @@ std::string ColourText(PlotColour colour) {
 }  // namespace
 
 std::string XmlEscape(std::string_view latin1) {
+  // XML allows no control characters: they go as in any message.
+  const std::string text = ShownText(FieldBytesToUtf8(latin1));
   std::string out;
-  out.reserve(latin1.size());
-  for (const char c : latin1) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (byte) {
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
       case '&':
         out += "&amp;";
         break;
@@ -62,11 +64,7 @@ std::string XmlEscape(std::string_view latin1) {
         out += "&apos;";
         break;
       default:
-        if (byte < 0x20 || byte == 0x7F) {
-          out += "\xEF\xBF\xBD";  // XML allows no control characters
-        } else {
-          AppendUtf8(out, byte);
-        }
+        out += c;
     }
   }
   return out;

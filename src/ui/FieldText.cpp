@@ -1,5 +1,7 @@
 #include "FieldText.h"
 
+#include <QLineEdit>
+
 #include "engnum/FieldTextUtf8.h"
 
 #include <QList>
@@ -16,3 +18,8 @@ std::string ToFieldBytes(const QString& text, std::size_t maxChars) {
 }
 
 QString FromFieldBytes(std::string_view bytes) { return QString::fromStdString(FieldBytesToUtf8(bytes)); }
+
+std::string Bytes(const QLineEdit& edit) {
+  const QString text = edit.text();
+  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
+}

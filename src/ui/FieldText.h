@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QLineEdit;
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,3 +19,6 @@ std::string ToFieldBytes(const QString& text, std::size_t maxChars);
 
 // Bytes back to screen text: byte 0xB5 shows as U+00B5.
 QString FromFieldBytes(std::string_view bytes);
+
+// A line edit's whole text as bytes, as the finder and the map read their inputs.
+std::string Bytes(const QLineEdit& edit);

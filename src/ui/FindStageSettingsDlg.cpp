@@ -1,12 +1,13 @@
 #include "FindStageSettingsDlg.h"
-#include "engnum/StrictValue.h"
 
 #include "FieldText.h"
 #include "LoadMapDlg.h"
 #include "StageSettingsStore.h"
+#include "WindowPlacement.h"
 #include "chain/ChainPlot.h"
 #include "circuit/CommandView.h"
 #include "loads/ApplyStageSetting.h"
+#include "loads/StageSettingTexts.h"
 #include "loads/ValueList.h"
 #include "plot/ResponsePlot.h"
 
@@ -22,11 +23,7 @@
 namespace {
 
 constexpr const char* kFaultProperty = "stageInputFault";
-
-std::string Bytes(const QLineEdit& edit) {
-  const QString text = edit.text();
-  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
-}
+constexpr const char* kPlacedProperty = "placedBesideWindow";
 
 QLabel* Label(const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text));
@@ -34,22 +31,9 @@ QLabel* Label(const char* text, QWidget* buddy) {
   return label;
 }
 
-// A usable figure from the window's F or Q field, for the wanted values.
-bool IsUsable(const std::string& field) {
-  double value = 0.0;
-  return ReadStrictValue(Trimmed(field), value) && value > 0.0;
-}
-
 // The Step-Up Transformer dialog's curve, which the finder leaves where it is.
 bool IsTransformerDialogCurve(const PlotExtraCurve& extra) {
   return extra.levelDb && extra.colour == kChainCurveColour;
-}
-
-// Legend names are 8-bit: the parallel sign becomes "||".
-std::string LegendName(const std::string& utf8) {
-  QString text = QString::fromStdString(utf8);
-  text.replace(QChar(0x2225), QStringLiteral("||"));
-  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
 }
 
 }  // namespace
@@ -239,7 +223,7 @@ void CFindStageSettingsDlg::BuildLayout() {
 void CFindStageSettingsDlg::Restore() {
   // A usual moving-magnet input until the user's own stage is stored.
   StageSettingsInput in;
-  in.cable = "100p";
+  in.cable = kDefaultCableText;
   LoadStageSettings(in);
   m_restoring = true;
   m_editCable.setText(FromFieldBytes(in.cable));
@@ -262,7 +246,7 @@ void CFindStageSettingsDlg::TakeFromWindow() {
   m_editRS.setText(FromFieldBytes(m_window.GetFieldText(Field::RS, kMaxFieldText)));
   const std::string F = m_window.GetFieldText(Field::F, kMaxFieldText);
   const std::string Q = m_window.GetFieldText(Field::Q, kMaxFieldText);
-  if (IsUsable(F) && IsUsable(Q)) {
+  if (IsUsableWanted(F) && IsUsableWanted(Q)) {
     m_editTargetF.setText(FromFieldBytes(std::string(Trimmed(F))));
     m_editTargetQ.setText(FromFieldBytes(std::string(Trimmed(Q))));
   }
@@ -404,7 +388,7 @@ void CFindStageSettingsDlg::UpdateOverlay() {
       // The applied setting is the plot's own curve, black and on top.
       if (plot->m_bShowCurve != 0 && row->F == plot->m_dF && row->Q == plot->m_dQ) continue;
       PlotExtraCurve curve{row->F, row->Q, ExtraCurveColour(extras.size()),
-                           LegendName(SettingWords(m_model.Result(), *row))};
+                           SettingLegendName(m_model.Result(), *row)};
       if (const std::optional<ChainValues> chain = RowChain(m_model.Result(), *row))
         curve.levelDb = [c = *chain](double f) { return ChainLevelDb(c, f); };
       extras.push_back(std::move(curve));
@@ -436,6 +420,11 @@ void ShowFindStageSettings(QWidget& window, CommandView& view) {
   if (!finder) finder = new CFindStageSettingsDlg(view, &window);
   if (!finder->isVisible()) {
     finder->TakeFromWindow();
+    // Beside the window the first time; where the user left it afterwards.
+    if (!finder->property(kPlacedProperty).toBool()) {
+      PlaceBeside(*finder, window);
+      finder->setProperty(kPlacedProperty, true);
+    }
     finder->show();
   }
   finder->raise();

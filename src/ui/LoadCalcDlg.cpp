@@ -15,6 +15,7 @@
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
+#include "files/SystemMenu.h"
 #include "presets/PresetCommands.h"
 #include "presets/PresetLocation.h"
 
@@ -25,10 +26,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -305,12 +302,8 @@ bool CLoadCalcDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CLoadCalcDlg::AppendAboutToSystemMenu() {
 #ifdef Q_OS_WIN
-  HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-  if (menu) {
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX,
-                reinterpret_cast<const wchar_t*>(FromFieldBytes(kAboutMenuText).utf16()));
-  }
+  AppendSystemMenuItem(reinterpret_cast<void*>(winId()), IDM_ABOUTBOX,
+                       FromFieldBytes(kAboutMenuText).toStdU16String());
 #endif
   // Other window systems give a program no system menu to extend; the About
   // button remains.
@@ -318,8 +311,8 @@ void CLoadCalcDlg::AppendAboutToSystemMenu() {
 
 #ifdef Q_OS_WIN
 bool CLoadCalcDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-  const MSG* msg = static_cast<const MSG*>(message);
-  if (msg->message == WM_SYSCOMMAND && OnSysCommand(static_cast<unsigned>(msg->wParam))) {
+  unsigned command = 0;
+  if (IsSystemMenuCommand(message, command) && OnSysCommand(command)) {
     *result = 0;
     return true;
   }

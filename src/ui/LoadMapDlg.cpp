@@ -2,27 +2,20 @@
 
 #include "FieldText.h"
 #include "FindStageSettingsDlg.h"
+#include "ImageFile.h"
 #include "MessageBoxes.h"
 #include "PlotExport.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
 #include "loads/ApplyStageSetting.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
-
-std::string Bytes(const QLineEdit& edit) {
-  const QString text = edit.text();
-  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
-}
 
 QString RangeText(double around, double factor) {
   return FromFieldBytes(FormatEngValue(around / factor, 4) + ", " + FormatEngValue(around * factor, 4));
@@ -142,36 +135,20 @@ void CLoadMapDlg::OnLoadChosen(double C, double RL) {
   Recompute();
 }
 
+namespace {
+
+ImageSources LoadMapImageSources(const CLoadMapWidget& map) {
+  return {[&map] { return map.Svg(); }, [&map] { return map.Render(map.devicePixelRatioF()); }};
+}
+
+}  // namespace
+
 QString SaveLoadMapImage(const CLoadMapWidget& map, const QString& path) {
-  QByteArray bytes;
-  if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
-    const std::string svg = map.Svg();
-    bytes = QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
-  } else {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!map.Render(map.devicePixelRatioF()).save(&buffer, "PNG"))
-      return QStringLiteral("The image could not be encoded.");
-  }
-  return WriteFileWhole(path, bytes);
+  return SaveImage(LoadMapImageSources(map), path);
 }
 
 void CLoadMapDlg::OnSaveImage() {
-  const QString png = QStringLiteral("PNG image (*.png)");
-  const QString svg = QStringLiteral("SVG image (*.svg)");
-  QString filter = png;
-  QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Save Image As"), QStringLiteral("loadmap.png"),
-                                   png + QStringLiteral(";;") + svg, &filter);
-  if (path.isEmpty()) return;
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg"))
-    path += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-  const QString reason = SaveLoadMapImage(m_map, path);
-  if (!reason.isNull()) {
-    RunMessageBox(this, QStringLiteral("Cannot save \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
-                  QString(), QMessageBox::Ok);
-  }
+  SaveImageAs(this, QStringLiteral("loadmap.png"), LoadMapImageSources(m_map));
 }
 
 void ShowLoadMap(QWidget& window, CommandView& view, const StageSettingsInput& in) {

@@ -24,10 +24,8 @@ void CopyPlotData(const CResponsePlot& plot);
 // Asks for a file name and saves there; a failure is told in a box.
 void SavePlotImageAs(QWidget* owner, const CResponsePlot& plot);
 
-// Writes the plot to `path`: vector graphics when the name ends in ".svg",
-// else a PNG of the image as shown, through the one safe writer (whole or
-// not at all; links followed, permissions kept, anything but a regular file
-// refused). Returns why it failed, or a null string.
+// Writes the plot to `path` as SaveImage does: SVG or a PNG of the image as
+// shown. Returns why it failed, or a null string.
 QString SavePlotImage(const CResponsePlot& plot, const QString& path);
 
 // The SVG document of the plot, its labels in the plot's font.
@@ -35,7 +33,3 @@ QByteArray PlotSvg(const CResponsePlot& plot);
 
 // Labels of an SVG picture set in `widget`'s font, measured as on screen.
 SvgTextStyle SvgStyleOf(const QWidget& widget);
-
-// Writes `bytes` to `path` whole or not at all (a temporary file renamed into
-// place). Returns why it failed, or a null string.
-QString WriteFileWhole(const QString& path, const QByteArray& bytes);

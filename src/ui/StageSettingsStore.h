@@ -2,10 +2,10 @@
 
 #include "loads/StageSettings.h"
 
-// The finder's inputs between runs, in the user's configuration folder: the
-// cable, the stage's bases and lists with their modes, and the ranking. L and
-// RS come from the main window instead. A stored value that cannot be read (not
-// text, a mode of no known name, an entry that is no number) is ignored and the
-// input keeps what it had.
+// The finder's inputs between runs, in the one configuration folder's
+// stage-settings file (see StageSettingsFile.h). While that file does not exist
+// yet, the entries an older version kept with QSettings are read from there,
+// so that nobody loses them; they are never written there again. Without a
+// configuration folder nothing is read or written.
 void LoadStageSettings(StageSettingsInput& input);
 void SaveStageSettings(const StageSettingsInput& input);

@@ -15,11 +15,6 @@
 
 namespace {
 
-std::string Bytes(const QLineEdit& edit) {
-  const QString text = edit.text().trimmed();
-  return ToFieldBytes(text, static_cast<std::size_t>(text.size()));
-}
-
 CResponsePlot* PlotOf(QWidget* window) { return window ? window->findChild<CResponsePlot*>() : nullptr; }
 
 }  // namespace

@@ -15,6 +15,7 @@ class SolverTestView : public FakeCommandView {
  public:
   std::vector<Field> reads;
   std::vector<std::pair<Field, std::string>> written;
+  std::vector<Field> marked;  // every field a command said it could not use
 
   std::string GetFieldText(Field field, std::size_t maxCount) override {
     reads.push_back(field);
@@ -25,6 +26,8 @@ class SolverTestView : public FakeCommandView {
     written.emplace_back(field, text);
     FakeCommandView::SetFieldText(field, text);
   }
+
+  void MarkUnusable(Field field) override { marked.push_back(field); }
 
   void Set(Field field, const std::string& text) { fields[field] = text; }
 };

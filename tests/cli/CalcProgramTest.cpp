@@ -63,7 +63,38 @@ TEST(Refused, ExplainsOnStandardErrorOnly) {
        "cannot read \"x\" for --RL: it does not start with a number"},
       {{"table", "/nonexistent/v.txt"}, 2, "cannot read \"/nonexistent/v.txt\": No such file or directory"},
       {{"table", "."}, 2, "cannot read \".\": Is a directory"},
-      {{"response", "--points", "1"}, 2, "--points must be from 2 to 1000000"},
+      {{"response", "--points", "1"}, 2, "--points \"1\" must be 2 to 1000000"},
+      // One count reader: no hex, space, sign or exponent, and its own message.
+      {{"response", "--points", "0x10"}, 2, "--points \"0x10\" is not a count, such as 200"},
+      {{"response", "--points", " 12"}, 2, "--points \" 12\" is not a count, such as 200"},
+      {{"response", "--points", "1e3"}, 2, "--points \"1e3\" is not a count, such as 200"},
+      {{"map", "--points", "+12"}, 2, "--points \"+12\" is not a count, such as 200 or 400x300"},
+      // A quoted argument is UTF-8 with its control characters replaced.
+      {{"calc", "--L", "1\xC3\xA9"},
+       2,
+       "cannot read \"1\xC3\xA9\" for --L: \"\xC3\xA9\" is not part of a number"},
+      {{"calc", "--L",
+        "1\xC2\x9B"
+        "2J"},
+       2,
+       "cannot read \"1\xEF\xBF\xBD"
+       "2J\" for --L: \"\xEF\xBF\xBD"
+       "2J\" is not part of a number"},
+      {{"calc", "--L", "1\xFF"},
+       2,
+       "cannot read \"1\xEF\xBF\xBD\" for --L: \"\xC3\xBF\" is not part of a number"},
+      // A figure beyond a double is no result.
+      {{"calc", "--RL", "1e-320"}, 1, "varnholt-calc: F is not a finite number for these values\n"},
+      {{"calc", "--RL", "1e-320", "--format", "json"},
+       1,
+       "varnholt-calc: F is not a finite number for these values\n"},
+      {{"plot", "--RL", "1e-320", "-o", "-"},
+       1,
+       "varnholt-calc: F is not a finite number for these values\n"},
+      {{"map", "-o", "-", "--format", "json"},
+       2,
+       "-o - writes the picture to standard output, where --format would write the grid: give -o a file "
+       "name"},
       {{"response", "--from", "10k", "--to", "10"}, 2, "--to must be above --from"},
       {{"solve", "c-from-q", "--Q", "5"}, 1, notVerified},
       {{"solve", "rl-from-q", "--L", "340m", "--RS", "2.43k", "--C", "100n", "--Q", "0.94"}, 1, notVerified},

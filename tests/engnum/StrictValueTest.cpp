@@ -49,6 +49,12 @@ TEST(StrictValue, ReadsWholeNumbersWithOnePrefixOrAnExponent) {
       {" 47k", {}, "does not start with a number"},
       {"1.5.2", {}, "\".2\" is not part of a number"},
       {"0x10", {}, "\"x10\" is not part of a number"},
+      {"1\xE9", {}, "\"\xC3\xA9\" is not part of a number"},  // quoted as UTF-8
+      {"1\x9B"
+       "2J",
+       {},
+       "\"\xEF\xBF\xBD"
+       "2J\" is not part of a number"},  // and a C1 control replaced
       {"1e3k", {}, "an exponent and the prefix \"k\" together"},
       {"1e", {}, "\"e\" is not part of a number"},
       {"1e+", {}, "\"e+\" is an exponent without digits"},

@@ -106,7 +106,7 @@ TEST_P(SafeFileTargets, WritesWholeOrRefuses) {
   }
 #else
   const mode_t mask = umask(022);
-  const std::string reason = std::string(c.name) == "read-only folder"
+  const std::string reason = std::string(c.name).rfind("read-only", 0) == 0
                                  ? WriteAsUnprivileged(Utf8FromPath(target), kNew)
                                  : WriteFileSafely(Utf8FromPath(target), kNew, c.mode);
   umask(mask);
@@ -201,6 +201,38 @@ const TargetCase kCases[] = {
        return d / "ro" / "plot.svg";
      },
      "", KeptOld, std::errc::permission_denied},
+    // Refused as a shell's redirect refuses it, though the folder would allow the rename.
+    {"read-only file", WriteMode::kReplace,
+     [](const fs::path& d) {
+       fs::permissions(d, fs::perms::all);
+       const fs::path target = Put(d / "ro.svg", "old");
+       if (geteuid() == 0) {
+         [[maybe_unused]] const int ignored = chown(target.c_str(), 65534, 65534);
+       }
+       fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+       return target;
+     },
+     "", KeptOld, std::errc::permission_denied},
+    // The atomic replace gives the name a new file: another hard link keeps the old one.
+    {"hard link", WriteMode::kReplace,
+     [](const fs::path& d) {
+       fs::create_hard_link(Put(d / "a.svg", "old"), d / "b.svg");
+       return d / "a.svg";
+     },
+     "",
+     [](const fs::path& d, const fs::path& target) {
+       HasNewContent(d, target);
+       EXPECT_EQ(ReadAll(d / "b.svg"), "old");
+     }},
+    // As /dev/stdout is when standard output is a pipe.
+    {"link to a pipe", WriteMode::kReplace,
+     [](const fs::path& d) {
+       int ends[2] = {-1, -1};
+       EXPECT_EQ(pipe(ends), 0);
+       fs::create_symlink("/proc/self/fd/" + std::to_string(ends[1]), d / "out.svg");
+       return d / "out.svg";
+     },
+     kNotRegularReason, [](const fs::path&, const fs::path& target) { EXPECT_TRUE(fs::is_symlink(target)); }},
     {"create-only, dangling link", WriteMode::kCreateOnly,
      [](const fs::path& d) {
        fs::create_symlink("elsewhere.txt", d / "v.txt");
@@ -210,6 +242,18 @@ const TargetCase kCases[] = {
      [](const fs::path& d, const fs::path&) { EXPECT_FALSE(fs::exists(d / "elsewhere.txt")); }},
 #endif
 };
+#ifndef _WIN32
+// Root may write any file, as with a shell's redirect.
+TEST(SafeFile, RootWritesAReadOnlyFile) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root";
+  const fs::path target = Put(fs::temp_directory_path() / ("varnholt-ro-" + std::to_string(getpid())), "old");
+  fs::permissions(target, fs::perms::owner_read);
+  EXPECT_EQ(WriteFileSafely(Utf8FromPath(target), kNew), "");
+  EXPECT_EQ(ReadAll(target), kNew);
+  fs::remove(target);
+}
+#endif
+
 INSTANTIATE_TEST_SUITE_P(Targets, SafeFileTargets, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::to_string(info.index); });
 

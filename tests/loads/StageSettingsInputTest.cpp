@@ -1,5 +1,6 @@
 #include "loads/StageSettingTexts.h"
 #include "loads/StageSettings.h"
+#include "loads/StageSettingsFile.h"
 #include "loads/ValueList.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -62,6 +64,14 @@ const BadInput kBadInputs[] = {
     {"ZeroRS", [](StageSettingsInput& in) { in.RS = "0"; }, StageInput::RS, "\"0\" in RS must be above zero"},
     {"UnreadableRS", [](StageSettingsInput& in) { in.RS = "abc"; }, StageInput::RS,
      "Cannot read \"abc\" in RS"},
+    {"LWithATail", [](StageSettingsInput& in) { in.L = "300mjunk"; }, StageInput::L,
+     "Cannot read \"300mjunk\" in L"},
+    {"LTwoValues", [](StageSettingsInput& in) { in.L = "300m 5"; }, StageInput::L,
+     "Cannot read \"300m 5\" in L"},
+    {"RSUnknownPrefix", [](StageSettingsInput& in) { in.RS = "0.3x"; }, StageInput::RS,
+     "Cannot read \"0.3x\" in RS"},
+    {"RSNegativeAfterSpace", [](StageSettingsInput& in) { in.RS = " -740"; }, StageInput::RS,
+     "\"-740\" in RS must be above zero"},
     {"BandEdgeAtBandStart", [](StageSettingsInput& in) { in.bandEdge = "20"; }, StageInput::BandEdge,
      "\"20\" in band edge must be above 20 Hz"},
     {"TargetQMissing",
@@ -92,10 +102,15 @@ TEST(StageSettingsInput, TargetsAreNotReadWhenRankingByFlatness) {
   EXPECT_EQ(result.rows.size(), 3u);
 }
 
-TEST(StageSettingsInput, LAndRSAreReadAsCalculateReadsThem) {
+// L and RS are read as every finder input: spaces around the value are no fault
+// ("500 mH" is: see the bad inputs).
+TEST(StageSettingsInput, LAndRSAreReadAsEveryInput) {
   StageSettingsInput in = Usable();
-  in.L = "500 mH";  // the space ends the number, as in the window's field
-  EXPECT_EQ(FindStageSettings(in).error, "");
+  in.L = " 500m ";
+  in.RS = "1.2k\t";
+  const StageSettingsResult result = FindStageSettings(in);
+  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(result.rows.size(), FindStageSettings(Usable()).rows.size());
 }
 
 // No base resistance is none: a list's values stand alone, and with no list
@@ -135,6 +150,16 @@ TEST(StageSettingsInput, WordsAreUtf8) {
   const StageSettingsResult result = FindStageSettings(in);
   ASSERT_EQ(result.rows.size(), 2u);
   EXPECT_EQ(SettingWords(result, result.rows[1]), "0.001\xC2\xB5, 47k \xE2\x88\xA5 1k");
+  // A legend is 8-bit: the micro sign one byte, the parallel sign "||".
+  EXPECT_EQ(SettingLegendName(result, result.rows[1]), "0.001\xB5, 47k || 1k");
+}
+
+// The window's F and Q become wanted values only when they are values above zero.
+TEST(StageSettingsInput, UsableWantedValues) {
+  const std::pair<const char*, bool> rows[] = {{"18.4848k", true}, {" 1.33 ", true}, {"", false},
+                                               {"abc", false},     {"-1", false},    {"0", false},
+                                               {"20k x", false}};
+  for (const auto& [text, usable] : rows) EXPECT_EQ(IsUsableWanted(text), usable) << text;
 }
 
 TEST(StageSettingsInput, LevelTexts) {
@@ -142,6 +167,33 @@ TEST(StageSettingsInput, LevelTexts) {
   EXPECT_EQ(LevelText(-0.004), "+0.00 dB");
   EXPECT_EQ(LevelText(-1.5), "-1.50 dB");
   EXPECT_EQ(LevelText(std::nullopt), "none");
+}
+
+}  // namespace
+
+namespace {
+
+// Every input comes back from the file's text as it was, the micro sign as
+// UTF-8 in the file; the file lives in the configuration folder or nowhere.
+TEST(StageSettingsFile, KeepsEveryInputThroughItsText) {
+  StageSettingsInput in = Usable();
+  in.cable = "1\xB5";
+  in.rList = "100k, 10k";
+  in.rMode = ListMode::Switches;
+  in.rankBy = RankBy::Target;
+  in.targetF = "15k";
+  in.targetQ = "0.7";
+  const std::string text = StageSettingsFileText(in);
+  EXPECT_NE(text.find("cable=1\xC2\xB5\n"), std::string::npos);
+  StageSettingsInput back;
+  ReadStageSettingsFileText(text, back);
+  EXPECT_EQ(StageSettingsFileText(back), text);
+  EXPECT_EQ(back.cList, in.cList);
+  EXPECT_EQ(back.rMode, ListMode::Switches);
+  EXPECT_EQ(StageSettingsFilePath(""), "");
+#ifndef _WIN32
+  EXPECT_EQ(StageSettingsFilePath("/home/u/.config"), "/home/u/.config/varnholt/stage-settings.txt");
+#endif
 }
 
 }  // namespace

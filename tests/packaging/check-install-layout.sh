@@ -24,8 +24,9 @@ share/man/man1/varnholt-calc.1.gz
 share/man/man1/varnholt.1.gz
 share/metainfo/org.varnholt.Varnholt.metainfo.xml"
 if [ "$web" = with-web ]; then
-  expected=$(printf '%s\n' "$expected" share/varnholt/web/{guide/varnholt.htm,images/main-window.png,index.html} \
-    share/varnholt/web/{page.css,page.js,varnholt-core.js,varnholt.txt} | LC_ALL=C sort)
+  expected=$(printf '%s\n' "$expected" share/varnholt/web/{guide/page.htm,index.html,manifest.webmanifest,sw.js} \
+    share/varnholt/web/icons/{favicon.png,varnholt-192.png,varnholt-512.png} \
+    share/varnholt/web/{page.css,page.js,varnholt-core.js} | LC_ALL=C sort)
 fi
 
 status=0

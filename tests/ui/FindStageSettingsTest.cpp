@@ -2,9 +2,11 @@
 #include "ui/FindStageSettingsDlg.h"
 #include "ui/LoadMapDlg.h"
 #include "ui/ResourceIds.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -176,20 +178,59 @@ TEST_F(FindStageSettingsTest, InputsAreRememberedAndUnreadableOnesIgnored) {
   EXPECT_EQ(again.m_rMode.currentIndex(), 1);
   EXPECT_TRUE(again.m_closest.isChecked());
 
-  {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
-                    QStringLiteral("Varnholt"));
-    store.setValue(QStringLiteral("FindStageSettings/capacitanceList"), QStringLiteral("47p 22x0p"));
-    store.setValue(QStringLiteral("FindStageSettings/resistanceMode"), QStringLiteral("sideways"));
-    store.setValue(QStringLiteral("FindStageSettings/cable"), QStringList{QStringLiteral("100p")});
-    store.setValue(QStringLiteral("FindStageSettings/bandEdge"), QString(5000, QLatin1Char('1')));
-  }
+  // Kept in the one configuration folder, by the safe writer, not with QSettings.
+  const QString file = ConfigDir() + QStringLiteral("/varnholt/stage-settings.txt");
+  ASSERT_TRUE(QFile::exists(file));
+  EXPECT_TRUE(QDir(m_settings.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+
+  QFile stored(file);
+  ASSERT_TRUE(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  stored.write("capacitanceList=47p 22x0p\nresistanceMode=sideways\ncable\nbandEdge=" +
+               QByteArray(5000, '1') + "\nresistanceList=100k 10k\n");
+  stored.close();
   CFindStageSettingsDlg ignored(*dlg, nullptr);
   EXPECT_EQ(ignored.m_editCList.text(), QString());
   EXPECT_EQ(ignored.m_rMode.currentIndex(), 0);
   EXPECT_EQ(ignored.m_editCable.text(), QStringLiteral("100p"));
   EXPECT_EQ(ignored.m_editBandEdge.text(), QStringLiteral("20k"));
   EXPECT_EQ(ignored.m_editRList.text(), QStringLiteral("100k 10k"));
+}
+
+// Entries an older version kept with QSettings are read while the file does
+// not exist, and the file wins once it does; nothing is stored without a
+// configuration folder, not even in the working folder.
+TEST_F(FindStageSettingsTest, OlderEntriesAreTakenOverOnceAndNoFolderStoresNothing) {
+  {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+                    QStringLiteral("Varnholt"));
+    store.setValue(QStringLiteral("FindStageSettings/capacitanceList"), QStringLiteral("0 68p"));
+    store.setValue(QStringLiteral("FindStageSettings/resistanceBase"), QStringLiteral("22x"));
+  }
+  CFindStageSettingsDlg& finder = Open();
+  EXPECT_EQ(finder.m_editCList.text(), QStringLiteral("0 68p"));
+  EXPECT_EQ(finder.m_editRBase.text(), QString());  // unreadable there too
+  finder.m_editCList.setText(QStringLiteral("0 150p"));
+  finder.reject();
+  CFindStageSettingsDlg again(*dlg, nullptr);
+  EXPECT_EQ(again.m_editCList.text(), QStringLiteral("0 150p"));
+
+  // A relative XDG_CONFIG_HOME is passed over for $HOME/.config; without a
+  // HOME either, nothing is stored. The working folder is never written.
+  const QByteArray home = qgetenv("HOME");
+  qputenv("XDG_CONFIG_HOME", "rel");
+  for (const QString& place : {ConfigDir() + QStringLiteral("/home"), QString()}) {
+    place.isEmpty() ? qunsetenv("HOME") : qputenv("HOME", QFile::encodeName(place));
+    CFindStageSettingsDlg other(*dlg, nullptr);
+    other.show();
+    other.m_editCList.setText(QStringLiteral("0 47p"));
+    other.reject();
+  }
+  qputenv("HOME", home);
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(ConfigDir()));
+  EXPECT_TRUE(QFile::exists(ConfigDir() + QStringLiteral("/home/.config/varnholt/stage-settings.txt")));
+  EXPECT_FALSE(QFile::exists(WorkDir() + QStringLiteral("/rel")));
+  CFindStageSettingsDlg kept(*dlg, nullptr);
+  EXPECT_EQ(kept.m_editCList.text(), QStringLiteral("0 150p"));
 }
 
 TEST_F(FindStageSettingsTest, KeyboardReachesEveryControlAndEscapeClosesOnlyTheFinder) {
@@ -302,6 +343,37 @@ TEST_F(FindStageSettingsTest, LoadMapShowsTheStageAndWritesTheLoadChosen) {
   EXPECT_EQ(map->m_problem.text(), QStringLiteral("C total range is reversed"));
   EXPECT_FALSE(map->m_map.Map());
   EXPECT_TRUE(m_seen.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The finder opens beside the window, not over its plot, where the screen has
+// room, moving the window aside only where neither side has it.
+TEST(WindowPlacement, BesideTheWindowWhereTheScreenHasRoom) {
+  const QRect screen(0, 0, 1280, 1024);
+  const struct {
+    QRect window;
+    QSize size;
+    int least;
+    QRect tool;  // empty: no place
+    QPoint windowAt;
+  } rows[] = {
+      {{100, 100, 380, 470}, {600, 500}, 500, {480, 100, 600, 500}, {100, 100}},  // right, whole
+      {{700, 100, 380, 470}, {600, 500}, 500, {100, 100, 600, 500}, {700, 100}},  // left, whole
+      {{0, 0, 380, 470}, {950, 500}, 500, {380, 0, 900, 500}, {0, 0}},            // right, narrower
+      {{445, 160, 371, 497}, {810, 680}, 700, {371, 160, 810, 680}, {0, 160}},    // the window moves aside
+      {{100, 800, 380, 200}, {600, 500}, 500, {480, 524, 600, 500}, {100, 800}},  // kept on the screen
+      {{445, 160, 371, 497}, {950, 500}, 950, {}, {}},                            // the screen is too narrow
+  };
+  for (const auto& row : rows) {
+    const std::optional<BesidePlacement> place = BesideWindow(row.window, row.size, row.least, screen);
+    ASSERT_EQ(place.has_value(), !row.tool.isEmpty()) << row.window.x();
+    if (!place) continue;
+    EXPECT_EQ(place->tool, row.tool) << row.window.x();
+    EXPECT_EQ(place->windowAt, row.windowAt) << row.window.x();
+  }
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ json State(WebSession& session) {
   for (int i = 0; i < 6; ++i) fields.push_back(session.FieldText(static_cast<Field>(i)));
   json messages = json::array();
   for (const WebView::Message& m : view.TakeMessages()) {
-    messages.push_back({{"caption", FieldBytesToUtf8(m.caption)}, {"text", FieldBytesToUtf8(m.text)}});
+    messages.push_back(
+        {{"caption", FieldBytesToUtf8(m.caption)}, {"text", FieldBytesToUtf8(m.text)}, {"field", m.field}});
   }
   return {{"fields", fields},
           {"names", session.NameTexts()},
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
                         t.levelAt20k, t.deviation, t.distance});
       }
       result["stage"] = {
-          {"error", r.error}, {"input", static_cast<int>(r.input)}, {"count", r.rows.size()}, {"rows", rows}};
+          {"error", r.error}, {"input", StageInputKey(r.input)}, {"count", r.rows.size()}, {"rows", rows}};
       result["applied"] = session.ApplyStageSetting(step["apply"].get<int>());
     }
     if (step.contains("transformer")) {

@@ -6,6 +6,7 @@ Set VARNHOLT_SHOTS to a folder to keep screenshots of the states it visits.
 
 import json
 import os
+import subprocess
 import sys
 import tempfile
 import time
@@ -54,6 +55,10 @@ class Page(unittest.TestCase):
     def wait_ready(self):
         WebDriverWait(self.driver, 20).until(
             lambda d: d.execute_script("return document.documentElement.dataset.ready === 'true'"))
+
+    def wait_ranked(self):
+        WebDriverWait(self.driver, 5).until(
+            lambda d: d.execute_script("return !document.getElementById('stage').dataset.pending"))
 
     def el(self, element_id):
         return self.driver.find_element(By.ID, element_id)
@@ -108,6 +113,12 @@ class Page(unittest.TestCase):
             self.assertTrue(self.button(text).is_displayed(), text)
         self.assertEqual(self.driver.find_elements(By.XPATH, "//button[normalize-space()='Exit']"), [])
         self.assertEqual(self.names(), SAMPLE_NAMES)
+        # Opens with an answer: the starting values calculated, as Calculate gives them.
+        opened = self.fields()
+        self.assertNotIn("", opened)
+        self.assertNotEqual(self.el("description").text, "")
+        self.button("Calculate").click()
+        self.assertEqual(self.fields(), opened)
 
     def test_commands_give_the_windows_texts(self):
         self.open_page()
@@ -161,7 +172,10 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.axe_violations(), [])
             self.driver.switch_to.active_element.send_keys(close)
             self.assertFalse(self.dialog_open())
-            self.assertEqual(self.driver.switch_to.active_element, calculate)
+            # Focus on the field that could not be read, marked so.
+            self.assertEqual(self.driver.switch_to.active_element, self.field("L"))
+            self.assertEqual([self.field(f).get_attribute("aria-invalid") for f in FIELDS[:4]],
+                             ["true", None, None, None])
         # A solver's own box carries the application name.
         self.type_fields(["300m", "740", "1n", "47k", "", "5"])
         self.button("Optimize C from Q").click()
@@ -186,8 +200,10 @@ class Page(unittest.TestCase):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": 1280, "height": 1000, "deviceScaleFactor": 2, "mobile": False})
         try:
-            WebDriverWait(self.driver, 5).until(lambda d: plot.get_attribute("width") == "704")
-            self.assertEqual(plot.get_attribute("height"), "650")
+            size = "const p = document.getElementById('plot'); return [p.width, p.height, parseInt(p.style.width)];"
+            WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(size)[0] != d.execute_script(size)[2])
+            width, height, css = self.driver.execute_script(size)
+            self.assertEqual([width, height], [2 * css, 2 * round(css * 325 / 352)])
         finally:
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         for name in os.listdir(self.downloads):
@@ -251,28 +267,31 @@ class Page(unittest.TestCase):
         self.el("name").send_keys(Keys.ARROW_DOWN)
         self.assertEqual(self.fields()[4:], ["", ""])
 
-    def test_works_without_storage_and_says_so_once(self):
-        self.open_page()
-        self.driver.execute_script(
-            "Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };")
+    def test_a_file_not_remembered_is_said_and_not_replaced_by_an_older_one(self):
         folder = tempfile.mkdtemp(prefix="varnholt-presets-")
-        path = os.path.join(folder, "varnholt.txt")
-        with open(path, "wb") as f:
+        first, second = os.path.join(folder, "first.txt"), os.path.join(folder, "second.txt")
+        with open(first, "wb") as f:
             f.write(b'Kappa MM" 450m 800\n')
-        chooser = self.el("preset-file")
-        self.driver.execute_script("arguments[0].hidden = false", chooser)
-        chooser.send_keys(path)
-        WebDriverWait(self.driver, 5).until(lambda d: self.names() == ["Kappa MM"])
-        notice = self.el("notice").text
-        self.assertIn("does not let the page remember", notice)
-        self.assertFalse(self.dialog_open())
-        # Once: the next file is read without saying it again.
-        self.driver.execute_script("document.getElementById('notice').textContent = ''")
-        with open(path, "wb") as f:
-            f.write(b'Lambda MM" 460m 810\n')
-        chooser.send_keys(path)
-        WebDriverWait(self.driver, 5).until(lambda d: self.names() == ["Lambda MM"])
-        self.assertEqual(self.el("notice").text, "")
+        # (how storage fails, the second file)
+        for refuse, data in [(True, b'Lambda MM" 460m 810\n'),
+                             (False, b'Lambda MM" 460m 810\n' + b"/" * (6 * 1024 * 1024))]:
+            with open(second, "wb") as f:
+                f.write(data)
+            self.open_page()
+            chooser = self.el("preset-file")
+            self.driver.execute_script("arguments[0].hidden = false", chooser)
+            chooser.send_keys(first)
+            WebDriverWait(self.driver, 5).until(lambda d: self.names() == ["Kappa MM"])
+            if refuse:
+                self.driver.execute_script(
+                    "Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };")
+            chooser.send_keys(second)
+            WebDriverWait(self.driver, 5).until(lambda d: self.names() == ["Lambda MM"])
+            self.assertIn("open but cannot be remembered", self.el("notice").text)
+            self.assertFalse(self.dialog_open())
+            self.driver.refresh()
+            self.wait_ready()
+            self.assertEqual(self.names(), SAMPLE_NAMES)
 
     def test_find_stage_settings_and_apply(self):
         self.open_page()
@@ -283,6 +302,7 @@ class Page(unittest.TestCase):
         for element_id, text in [("st-cList", "0 47p 100p 150p 220p"), ("st-rList", "1k 10k 100k")]:
             self.el(element_id).clear()
             self.el(element_id).send_keys(text)
+        self.wait_ranked()
         rows = self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")
         self.assertEqual(len(rows), 15)
         # No base resistance unless one is typed: each listed value stands alone.
@@ -296,6 +316,7 @@ class Page(unittest.TestCase):
         self.assertEqual([f[2], f[4], f[5]], [second[2].text, second[4].text, second[5].text])
         # A slip is named, and nothing is on show to apply.
         self.el("st-cList").send_keys(" 22x0p")
+        self.wait_ranked()
         self.assertTrue(self.el("st-problem").is_displayed())
         self.assertEqual(self.el("st-cList").get_attribute("aria-invalid"), "true")
         self.assertFalse(self.el("st-apply").is_enabled())
@@ -312,6 +333,7 @@ class Page(unittest.TestCase):
         self.el("st-cList").send_keys("1p 2p 3p 4p 5p 6p 7p 8p")
         Select(self.el("st-cMode")).select_by_visible_text("switches")
         self.el("st-rList").send_keys("1k 10k 100k")
+        self.wait_ranked()
         self.assertEqual(self.el("st-count").text, "768 settings")
         rows = "document.getElementById('st-table').tBodies[0].rows"
         last = self.driver.execute_script(
@@ -331,6 +353,144 @@ class Page(unittest.TestCase):
         first.click()
         self.el("st-apply").click()
         self.assertEqual(self.fields()[2], first.find_elements(By.TAG_NAME, "td")[2].text)
+
+    def test_finder_keys_and_what_it_takes_and_keeps(self):
+        self.open_page()
+        self.driver.get_log("browser")  # what earlier tests left
+        self.type_fields(["300m", "740", "251p", "47k", "abc", "-1"])
+        self.el("find-settings").click()
+        # Only values above zero become the wanted F and Q.
+        self.assertEqual([self.el(i).get_attribute("value") for i in ("st-targetF", "st-targetQ")], ["", ""])
+        self.el("st-cList").send_keys("1p 2p")
+        self.wait_ranked()
+        before = self.fields()
+        heading = self.driver.find_elements(By.CSS_SELECTOR, "#st-table thead button")[2]
+        heading.send_keys(Keys.ENTER)  # sorts, applies nothing
+        self.assertEqual(heading.find_element(By.XPATH, "..").get_attribute("aria-sort"), "ascending")
+        self.assertEqual(self.fields(), before)
+        # Keys on a table with no rows do nothing, and throw nothing.
+        self.el("st-cList").send_keys("x")
+        self.wait_ranked()
+        wrap = self.driver.find_element(By.CSS_SELECTOR, ".table-wrap")
+        wrap.send_keys(Keys.ARROW_DOWN, Keys.ARROW_UP, Keys.ENTER)
+        self.assertEqual([e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"], [])
+        # Closing keeps the entries, as Apply does.
+        self.el("st-cList").send_keys(Keys.BACKSPACE)
+        self.el("st-close").click()
+        self.driver.refresh()
+        self.wait_ready()
+        self.assertEqual(self.el("st-cList").get_attribute("value"), "1p 2p")
+
+    def test_links_round_trip_and_hostile_links_are_named(self):
+        self.open_page()
+        self.type_fields(["500m", "1.2k", "200p", "47k", "", ""])
+        self.button("Calculate").click()
+        self.el("find-settings").click()
+        self.el("st-cList").send_keys("47p 100p")
+        self.wait_ranked()
+        link = self.driver.execute_script("return window.varnholtLink()")
+        shown = self.fields(), self.el("description").text, self.el("st-count").text
+        self.driver.get("about:blank")
+        self.driver.get(link)
+        self.wait_ready()
+        self.assertEqual((self.fields(), self.el("description").text, self.el("st-count").text), shown)
+        self.assertTrue(self.el("stage").is_displayed())
+        # (fragment, what the notice names); a value not read keeps the starting one.
+        rows = [("L=400m&XY=1", ['"XY" is not a name']),
+                ("L=400m&RS=12q", ['"12q" for RS']),
+                ("L=400m&RS=<img src=x onerror=alert(1)>", ['"<img src=x onerror=alert(1)>" for RS']),
+                ("L=400m&cMode=<b>on</b>", ['"<b>on</b>" is not a choice for cMode']),
+                ("L=400m&RS=" + "1" * 3000, ["longer than 2,000 characters"])]
+        for fragment, named in rows:
+            self.driver.get("about:blank")
+            self.driver.get(self.url + "#" + fragment)
+            self.wait_ready()
+            text = self.el("notice").text
+            for part in named:
+                self.assertIn(part, text, fragment)
+            self.assertEqual(self.el("notice").find_elements(By.XPATH, "*"), [], fragment)
+            self.assertEqual(self.fields()[:2], ["550m" if len(fragment) > 2000 else "400m", "1.1k"], fragment)
+            self.assertNotEqual(self.fields()[4], "", fragment)
+        self.assertEqual(self.axe_violations(), [])
+
+    def test_states_fit_320_pixels_and_pass_axe(self):
+        self.driver.set_window_size(320, 800)
+        try:
+            self.open_page()
+            # (state, how to get there)
+            states = [("first view", ""),
+                      ("serial Q explained", "document.querySelector('.explain').open = true"),
+                      ("finder", "document.getElementById('find-settings').click()"),
+                      ("all columns", "document.getElementById('st-all-columns').click()"),
+                      ("load map", "document.getElementById('st-all-columns').click();"
+                                   "document.getElementById('st-map').click()")]
+            for name, script in states:
+                self.driver.execute_script(script)
+                self.wait_ranked()
+                width = self.driver.execute_script("return [document.documentElement.scrollWidth, innerWidth]")
+                self.assertLessEqual(width[0], width[1], name)
+                self.assertEqual(self.axe_violations(), [], name)
+            headings = self.driver.find_elements(By.CSS_SELECTOR, "#st-table thead th")
+            self.assertTrue(all(h.is_displayed() for h in headings[:2]))
+            self.assertEqual([h.is_displayed() for h in headings[1:4]], [True, False, False])
+            self.assertTrue(all(label.is_displayed() for label in
+                                self.driver.find_elements(By.CSS_SELECTOR, "#stage label")))
+        finally:
+            self.driver.set_window_size(1280, 1000)
+
+    def test_three_rows_give_three_coloured_curves_and_the_map_applies(self):
+        self.open_page()
+        self.el("find-settings").click()
+        self.el("st-cList").send_keys("47p 150p 220p 330p")
+        self.wait_ranked()
+        self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")[0].click()
+        self.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.ARROW_DOWN, Keys.ARROW_DOWN)
+        # Pixels in each of the window's five compare colours, in order.
+        colours = ("const c = document.getElementById('plot'); const d = c.getContext('2d')"
+                   ".getImageData(0, 0, c.width, c.height).data;"
+                   "return [[0, 114, 178], [213, 94, 0], [0, 158, 115], [204, 121, 167], [230, 159, 0]].map(k => {"
+                   "  let n = 0; for (let i = 0; i < d.length; i += 4)"
+                   "    if (d[i] === k[0] && d[i + 1] === k[1] && d[i + 2] === k[2]) ++n; return n > 20; });")
+        self.assertEqual(self.driver.execute_script(colours), [True, True, True, False, False])
+        self.assertEqual(self.axe_violations(), [])
+        self.el("st-close").click()
+        self.assertEqual(self.driver.execute_script(colours), [False] * 5)
+        # The map: painted, read out under the pointer, a double-click applies that load.
+        self.el("find-settings").click()
+        self.el("st-map").click()
+        area = self.el("map")
+        self.assertGreater(int(area.get_attribute("width")), 300)
+        ActionChains(self.driver).move_to_element(area).perform()
+        readout = self.el("map-readout").text
+        self.assertRegex(readout, r"^C \S+  RL \S+  F \S+  Q \S+")
+        ActionChains(self.driver).double_click(area).perform()
+        self.assertEqual(self.fields()[2:4], readout.split()[1:4:2])
+        self.assertFalse(self.dialog_open())
+        self.assertEqual(self.axe_violations(), [])
+        self.shot("map")
+        for name in os.listdir(self.downloads):
+            os.remove(os.path.join(self.downloads, name))
+        self.el("map-svg").click()
+        path = os.path.join(self.downloads, "load-map.svg")
+        WebDriverWait(self.driver, 10).until(lambda d: os.path.exists(path) and os.path.getsize(path) > 0)
+
+    def test_service_worker_serves_the_page_with_the_server_stopped(self):
+        self.driver.get_log("browser")  # what earlier tests left
+        server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1", "8931"], cwd=PAGE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            url = "http://127.0.0.1:8931/index.html"
+            WebDriverWait(self.driver, 10, ignored_exceptions=(Exception,)).until(
+                lambda d: d.get(url) or d.execute_script("return document.documentElement.dataset.ready"))
+            self.driver.execute_async_script(
+                "const done = arguments[0]; navigator.serviceWorker.ready.then(() => done())")
+        finally:
+            server.terminate()
+            server.wait()
+        self.driver.get(url + "#L=400m")
+        self.wait_ready()
+        self.assertEqual(self.fields()[0], "400m")
+        self.assertEqual([e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"], [])
 
     def test_keyboard_reaches_every_control(self):
         self.open_page()

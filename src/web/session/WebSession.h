@@ -2,6 +2,7 @@
 
 #include "WebView.h"
 #include "chain/ChainPanel.h"
+#include "loads/LoadMapPaint.h"
 #include "loads/StageSettings.h"
 #include "plot/PlotCanvas.h"
 #include "plot/ResponsePlotPaint.h"
@@ -9,8 +10,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The page's window: its view and presets, and the commands its controls run.
@@ -70,7 +73,32 @@ class WebSession {
   // The ranked row shown at `index`, or null.
   const StageSettingRow* StageRowAt(int index) const;
   bool ApplyStageSetting(int index);
+  // The rows shown at `indices` drawn over the plot to compare, in the
+  // window's colours with a legend, at most kMaxExtraCurves; the plot's own
+  // curve stays on top, and a row that is that curve is not drawn again. An
+  // empty list takes them away.
+  void CompareStageSettings(const std::vector<int>& indices);
   const StageSettingsResult& StageResult() const { return m_stageResult; }
+  int SortColumn() const { return m_sortColumn; }  // -1: the ranking's order
+  bool SortDescending() const { return m_sortDescending; }
+  // "768 settings": the line above the table.
+  std::string StageCountText() const;
+  // The window's F and Q as the finder's wanted F and Q (UTF-8, trimmed), when
+  // both are values above zero; otherwise false and the wanted ones stay.
+  bool WantedFromFields(std::string& F, std::string& Q) const;
+
+  // The load map of C total x RL around the window's load (a fifth to five
+  // times C total, a tenth to ten times RL, as the window opens it) for the
+  // cartridge and stage last ranked, with the stage's settings as dots and the
+  // window's load as a cross. Empty on success, else why there is none.
+  std::string MakeLoadMap();
+  void PaintMap(int width, int height, double ratio, std::vector<std::uint32_t>& pixels, int& deviceWidth,
+                int& deviceHeight, std::vector<Label>& labels) const;
+  std::string MapReadout(int width, int height, int x, int y) const;
+  std::string MapSvg(int width, int height) const;
+  // The load under (x, y) into C total and RL, then Calculate, as a
+  // double-click on the window's map; false outside the map.
+  bool ApplyMapAt(int width, int height, int x, int y);
 
   // Step-Up Transformer: the figures for the fields' cartridge and load
   // through the transformer's texts (UTF-8), as the window's dialog shows
@@ -78,13 +106,13 @@ class WebSession {
   ChainPanel TransformerPanel(const ChainTexts& utf8Texts);
   // The resistor across the secondary for the wanted load (UTF-8).
   ChainPanel SolveSecondaryResistor(const ChainTexts& utf8Texts, std::string_view wantedUtf8);
-  void CloseTransformerPanel() { m_extras.clear(); }
-  const std::vector<PlotExtraCurve>& Extras() const { return m_extras; }
+  void CloseTransformerPanel() { m_transformerCurve.reset(); }
 
  private:
   ChainPanelInput PanelInput(const ChainTexts& utf8Texts) const;
 
   void ReadPresets();
+  std::vector<PlotExtraCurve> ExtraCurves() const;
 
   WebView m_view;
   CartridgeMap m_presets;
@@ -93,16 +121,27 @@ class WebSession {
   bool m_userPresets = false;
   StageSettingsInput m_stageInput;
   StageSettingsResult m_stageResult;
-  std::vector<int> m_stageOrder;  // row shown -> index into m_stageResult.rows
+  std::vector<int> m_stageOrder;
+  std::vector<int>
+      m_compared;  // rows shown, as the page selected them  // row shown -> index into m_stageResult.rows
+  std::optional<LoadMap> m_map;
+  std::vector<LoadMapContour> m_contours;
+  LoadMapMarks m_marks;
   int m_sortColumn = -1;
   bool m_sortDescending = false;
-  std::vector<PlotExtraCurve> m_extras;  // the transformer panel's curve while it is open
+  std::optional<PlotExtraCurve> m_transformerCurve;  // while the transformer panel is open
 };
 
 // The finder's inputs from the page's texts, looked up by key ("L", "cList",
 // ...; UTF-8, empty when missing): a list is used as switches when its mode is
 // "switches", and ranked by target when rankBy is "target".
 StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text);
+// The key of the finder's input an error names ("cList"), empty for none; for
+// the window's RL, "RL".
+const char* StageInputKey(StageInput input);
+// The finder's inputs before the user has stored any: a usual moving-magnet
+// stage. Keys as above, with the modes and rankBy.
+std::vector<std::pair<std::string, std::string>> StageDefaultTexts();
 
 // A preset file the page refuses before reading it: more than this many bytes.
 inline constexpr std::size_t kMaxPresetFileBytes = 10u * 1024u * 1024u;

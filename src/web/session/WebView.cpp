@@ -20,7 +20,12 @@ void WebView::SetFieldText(Field field, const std::string& text) {
 }
 
 void WebView::ShowMessage(const std::string& text, const char* caption) {
-  m_messages.push_back({text, caption ? caption : kApplicationName});
+  m_messages.push_back({text, caption ? caption : kApplicationName, m_unusable});
+  m_unusable = -1;
+}
+
+void WebView::MarkUnusable(Field field) {
+  if (m_unusable < 0) m_unusable = static_cast<int>(field);
 }
 
 void WebView::ShowCurve(double F, double Q, bool current) {

@@ -17,11 +17,13 @@ class WebView : public CommandView, public PresetView {
   struct Message {
     std::string text;
     std::string caption;  // the application name for a null caption
+    int field = -1;       // the first field the command could not use (a Field), else -1
   };
 
   std::string GetFieldText(Field field, std::size_t maxCount) override;
   void SetFieldText(Field field, const std::string& text) override;
   void ShowMessage(const std::string& text, const char* caption) override;
+  void MarkUnusable(Field field) override;
   void ShowCurve(double F, double Q, bool current) override;
 
   void AddNames(std::vector<std::string> names) override;
@@ -50,6 +52,7 @@ class WebView : public CommandView, public PresetView {
  private:
   std::array<std::string, 6> m_fields;
   std::vector<Message> m_messages;
+  int m_unusable = -1;  // for the next message
   SortedNameList m_names;
   int m_selected = -1;
   std::string m_hint;

@@ -1,6 +1,8 @@
 #include "WebSession.h"
 
+#include "LabelledPixelCanvas.h"
 #include "chain/ChainPlot.h"
+
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
 #include "engnum/FieldTextUtf8.h"
@@ -8,6 +10,7 @@
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingOrder.h"
 #include "loads/StageSettingTexts.h"
+#include "loads/ValueList.h"
 #include "plot/PixelPlotCanvas.h"
 #include "plot/PlotReadout.h"
 #include "plot/ResponsePlotPaint.h"
@@ -23,31 +26,6 @@ namespace {
 ResponsePlotView PlotViewOf(const WebView& view) {
   return MakeResponsePlotView(view.CurveCurrent(), view.CurveF(), view.CurveQ());
 }
-
-// The pixel canvas with the window's labels: each label's cell is filled white
-// at once, sized by the window's font metrics, and its glyphs are handed to
-// the page, which sets them in that font over the finished picture.
-class LabelledPixelCanvas : public PixelPlotCanvas {
- public:
-  LabelledPixelCanvas(std::vector<std::uint32_t>& pixels, int width, int height, double ratio,
-                      std::vector<WebSession::Label>& labels)
-      : PixelPlotCanvas(pixels.data(), width, height, width, ratio, PixelLayout::kRgbaBytes),
-        m_ratio(ratio),
-        m_labels(labels),
-        m_style(WindowPlotTextStyle()) {}
-
-  void TextOut(int x, int y, std::string_view text) override {
-    const int width = static_cast<int>(std::ceil(m_style.advance(text) * m_ratio));
-    const int height = static_cast<int>(std::ceil(m_style.height * m_ratio));
-    FillSolidRect({x, y, x + width, y + height}, kPlotWhite);
-    m_labels.push_back({x, y, FieldBytesToUtf8(std::string(text)), TextColour()});
-  }
-
- private:
-  double m_ratio;
-  std::vector<WebSession::Label>& m_labels;
-  SvgTextStyle m_style;
-};
 
 }  // namespace
 
@@ -114,8 +92,27 @@ void WebSession::UseSamplePresets() {
   ReadPresets();
 }
 
+std::vector<PlotExtraCurve> WebSession::ExtraCurves() const {
+  std::vector<PlotExtraCurve> extras;
+  if (m_transformerCurve) extras.push_back(*m_transformerCurve);
+  if (!m_stageResult.error.empty()) return extras;
+  for (int index : m_compared) {
+    const StageSettingRow* row = StageRowAt(index);
+    if (row == nullptr || extras.size() == kMaxExtraCurves) continue;
+    if (m_view.CurveCurrent() && row->F == m_view.CurveF() && row->Q == m_view.CurveQ()) continue;
+    PlotExtraCurve curve{row->F, row->Q, ExtraCurveColour(extras.size()),
+                         SettingLegendName(m_stageResult, *row)};
+    if (const std::optional<ChainValues> chain = RowChain(m_stageResult, *row))
+      curve.levelDb = [c = *chain](double f) { return ChainLevelDb(c, f); };
+    extras.push_back(std::move(curve));
+  }
+  return extras;
+}
+
+void WebSession::CompareStageSettings(const std::vector<int>& indices) { m_compared = indices; }
+
 std::string WebSession::Readout(int width, int height, int x, int y) const {
-  return FieldBytesToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y, m_extras));
+  return FieldBytesToUtf8(PlotReadoutText(PlotViewOf(m_view), {0, 0, width, height}, x, y, ExtraCurves()));
 }
 
 std::string WebSession::Description() const { return FieldBytesToUtf8(PlotDescription(PlotViewOf(m_view))); }
@@ -125,7 +122,7 @@ std::string WebSession::DataTsv(int width, int height) const {
 }
 
 std::string WebSession::Svg(int width, int height) const {
-  return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle(), m_extras);
+  return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle(), ExtraCurves());
 }
 
 void WebSession::Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels,
@@ -137,7 +134,7 @@ void WebSession::Paint(int width, int height, double ratio, std::vector<std::uin
   pixels.assign(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0);
   labels.clear();
   LabelledPixelCanvas canvas(pixels, deviceWidth, deviceHeight, ratio, labels);
-  PaintResponsePlot(PlotViewOf(m_view), canvas, m_extras);
+  PaintResponsePlot(PlotViewOf(m_view), canvas, ExtraCurves());
 }
 
 const StageSettingsResult& WebSession::FindStageSettings(const StageSettingsInput& input) {
@@ -145,6 +142,7 @@ const StageSettingsResult& WebSession::FindStageSettings(const StageSettingsInpu
   // With no resistance given, the window's RL is the one, as in the window.
   m_stageInput.RL = m_view.Text(Field::RL);
   m_stageResult = ::FindStageSettings(m_stageInput);
+  m_compared.clear();
   m_stageOrder = StageRowOrder(m_stageResult, m_sortColumn, m_sortDescending);
   return m_stageResult;
 }
@@ -168,6 +166,42 @@ bool WebSession::ApplyStageSetting(int index) {
   return true;
 }
 
+namespace {
+
+// The finder's text inputs, by the page's keys, in the order the core reads them.
+struct StageKey {
+  const char* key;
+  StageInput input;
+  std::string StageSettingsInput::*slot;
+};
+constexpr StageKey kStageKeys[] = {{"L", StageInput::L, &StageSettingsInput::L},
+                                   {"RS", StageInput::RS, &StageSettingsInput::RS},
+                                   {"cable", StageInput::Cable, &StageSettingsInput::cable},
+                                   {"cBase", StageInput::CBase, &StageSettingsInput::cBase},
+                                   {"cList", StageInput::CList, &StageSettingsInput::cList},
+                                   {"rBase", StageInput::RBase, &StageSettingsInput::rBase},
+                                   {"rList", StageInput::RList, &StageSettingsInput::rList},
+                                   {"bandEdge", StageInput::BandEdge, &StageSettingsInput::bandEdge},
+                                   {"targetF", StageInput::TargetF, &StageSettingsInput::targetF},
+                                   {"targetQ", StageInput::TargetQ, &StageSettingsInput::targetQ},
+                                   {"RL", StageInput::RL, &StageSettingsInput::RL}};
+
+}  // namespace
+
+std::string WebSession::StageCountText() const {
+  const std::size_t count = m_stageResult.rows.size();
+  return std::to_string(count) + (count == 1 ? " setting" : " settings");
+}
+
+bool WebSession::WantedFromFields(std::string& F, std::string& Q) const {
+  const std::string& f = m_view.Text(Field::F);
+  const std::string& q = m_view.Text(Field::Q);
+  if (!IsUsableWanted(f) || !IsUsableWanted(q)) return false;
+  F = FieldBytesToUtf8(std::string(Trimmed(f)));
+  Q = FieldBytesToUtf8(std::string(Trimmed(q)));
+  return true;
+}
+
 ChainPanelInput WebSession::PanelInput(const ChainTexts& t) const {
   ChainPanelInput in{
       m_view.Text(Field::L), m_view.Text(Field::RS), m_view.Text(Field::C), m_view.Text(Field::RL), {}};
@@ -178,8 +212,8 @@ ChainPanelInput WebSession::PanelInput(const ChainTexts& t) const {
 
 ChainPanel WebSession::TransformerPanel(const ChainTexts& utf8Texts) {
   ChainPanel panel = ComputeChainPanel(PanelInput(utf8Texts));
-  m_extras.clear();
-  if (panel.chain) m_extras.push_back(ChainPlotCurve(*panel.chain));
+  m_transformerCurve.reset();
+  if (panel.chain) m_transformerCurve = ChainPlotCurve(*panel.chain);
   return panel;
 }
 
@@ -188,21 +222,30 @@ ChainPanel WebSession::SolveSecondaryResistor(const ChainTexts& utf8Texts, std::
 }
 
 StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text) {
-  const auto field = [&](const char* key) { return Utf8ToFieldBytes(text(key)); };
   StageSettingsInput in;
-  for (const auto& [key, slot] : {std::pair{"L", &in.L},
-                                  {"RS", &in.RS},
-                                  {"cable", &in.cable},
-                                  {"cBase", &in.cBase},
-                                  {"cList", &in.cList},
-                                  {"rBase", &in.rBase},
-                                  {"rList", &in.rList},
-                                  {"bandEdge", &in.bandEdge},
-                                  {"targetF", &in.targetF},
-                                  {"targetQ", &in.targetQ}})
-    *slot = field(key);
+  for (const StageKey& key : kStageKeys)
+    if (key.input != StageInput::RL) in.*key.slot = Utf8ToFieldBytes(text(key.key));
   in.cMode = text("cMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rMode = text("rMode") == "switches" ? ListMode::Switches : ListMode::Choices;
   in.rankBy = text("rankBy") == "target" ? RankBy::Target : RankBy::Flatness;
   return in;
+}
+
+const char* StageInputKey(StageInput input) {
+  for (const StageKey& key : kStageKeys)
+    if (key.input == input) return key.key;
+  return "";
+}
+
+std::vector<std::pair<std::string, std::string>> StageDefaultTexts() {
+  StageSettingsInput in;
+  in.cable = "100p";  // a usual tone-arm cable
+  std::vector<std::pair<std::string, std::string>> texts;
+  for (const StageKey& key : kStageKeys)
+    if (key.input != StageInput::L && key.input != StageInput::RS && key.input != StageInput::RL)
+      texts.emplace_back(key.key, FieldBytesToUtf8(in.*key.slot));
+  texts.emplace_back("cMode", in.cMode == ListMode::Switches ? "switches" : "choices");
+  texts.emplace_back("rMode", in.rMode == ListMode::Switches ? "switches" : "choices");
+  texts.emplace_back("rankBy", in.rankBy == RankBy::Target ? "target" : "flatness");
+  return texts;
 }

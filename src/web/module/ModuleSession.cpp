@@ -1,0 +1,49 @@
+#include "ModuleSession.h"
+
+#include "SamplePresets.h"
+#include "files/SafeFile.h"
+#include "plot/WindowPlot.h"
+
+namespace {
+
+// Files at the root of the module's in-memory file system, which exists from
+// the start, so no folder has to be made.
+constexpr const char* kSamplePath = "/varnholt-sample.txt";
+constexpr const char* kUserPath = "/varnholt-user.txt";
+
+}  // namespace
+
+WebSession& Session() {
+  static WebSession session = [] {
+    WriteFileSafely(kSamplePath, kSamplePresets);
+    return WebSession(kSamplePath, kUserPath);
+  }();
+  return session;
+}
+
+emscripten::val PictureOf(const std::vector<std::uint32_t>& pixels, int width, int height,
+                          const std::vector<WebSession::Label>& labels) {
+  using emscripten::val;
+  val picture = val::object();
+  picture.set("width", width);
+  picture.set("height", height);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(pixels.data());
+  picture.set("pixels", val(emscripten::typed_memory_view(pixels.size() * 4, bytes)).call<val>("slice"));
+  val array = val::array();
+  for (const WebSession::Label& label : labels) {
+    val item = val::object();
+    item.set("x", label.x);
+    item.set("y", label.y);
+    item.set("text", label.text);
+    item.set("colour", label.colour);
+    array.call<void>("push", item);
+  }
+  picture.set("labels", array);
+  const SvgTextStyle style = WindowPlotTextStyle();
+  val font = val::object();
+  font.set("family", style.family);
+  font.set("pixelSize", style.pixelSize);
+  font.set("ascent", style.ascent);
+  picture.set("font", font);
+  return picture;
+}
