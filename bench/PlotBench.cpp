@@ -1,9 +1,9 @@
 #include "loads/LoadMap.h"
 #include "loads/LoadMapPaint.h"
-#include "plot/RasterPlotCanvas.h"
 #include "plot/ResponsePlotPaint.h"
 #include "plot/SvgPlotCanvas.h"
 #include "plot/WindowPlot.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -70,7 +70,7 @@ std::string XmlEscape(std::string_view latin1) {
   return out;
 }
 
-SvgPlotCanvas::SvgPlotCanvas(int width, int height, SvgTextStyle style)
+SvgPlotCanvas::SvgPlotCanvas(int width, int height, PlotTextStyle style)
     : m_width(width < 0 ? 0 : width),
       m_height(height < 0 ? 0 : height),
       m_style(std::move(style)),
@@ -191,7 +191,7 @@ std::string SvgPlotCanvas::Finish() {
   return std::move(m_out);
 }
 
-std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, const SvgTextStyle& style,
+std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, const PlotTextStyle& style,
                           const std::vector<PlotExtraCurve>& extras) {
   SvgPlotCanvas canvas(width, height, style);
   PaintResponsePlot(view, canvas, extras);

@@ -1,24 +1,13 @@
 #pragma once
 
 #include "plot/PlotCanvas.h"
+#include "plot/PlotTextStyle.h"
 #include "plot/ResponsePlotPaint.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// How labels are set in an SVG picture: the font's family and size, and its
-// ascent, line height and the advance of a text, all in pixels. Without an
-// `advance` the width of a label cell is estimated from the size. The
-// window's own style is WindowPlotTextStyle (WindowPlot.h).
-struct SvgTextStyle {
-  std::string family = "DejaVu Sans";
-  double pixelSize = 32.0 / 3.0;
-  double ascent = 10.0;
-  double height = 13.0;
-  std::function<double(std::string_view)> advance;
-};
 
 // The plot canvas as an SVG document, one user unit per logical pixel. The same
 // paint as on the raster canvas: lines are one unit wide on the pixel grid
@@ -27,7 +16,7 @@ struct SvgTextStyle {
 // and black the plot uses), and labels are text on a white cell, escaped.
 class SvgPlotCanvas : public PlotCanvas {
  public:
-  SvgPlotCanvas(int width, int height, SvgTextStyle style = {});
+  SvgPlotCanvas(int width, int height, PlotTextStyle style = {});
 
   PlotRect GetClientRect() override;
   PlotObject CreatePen(PlotColour colour) override;
@@ -52,7 +41,7 @@ class SvgPlotCanvas : public PlotCanvas {
 
   int m_width;
   int m_height;
-  SvgTextStyle m_style;
+  PlotTextStyle m_style;
   std::string m_out;
   std::vector<std::pair<PlotColour, bool>> m_objects;  // colour, alive; 0 is the black pen
   PlotObject m_pen = 0;
@@ -68,8 +57,8 @@ class SvgPlotCanvas : public PlotCanvas {
 };
 
 // One whole paint of `view` as an SVG document of `width` x `height` pixels.
-std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height, const SvgTextStyle& style = {},
-                          const std::vector<PlotExtraCurve>& extras = {});
+std::string RenderPlotSvg(const ResponsePlotView& view, int width, int height,
+                          const PlotTextStyle& style = {}, const std::vector<PlotExtraCurve>& extras = {});
 
 // Latin-1 bytes as UTF-8 text fit for XML content and attributes: markup
 // characters as entities, control characters as U+FFFD.

@@ -36,8 +36,8 @@ double WindowLabelAdvance(std::string_view latin1) {
 
 }  // namespace
 
-SvgTextStyle WindowPlotTextStyle() {
-  SvgTextStyle style;
+PlotTextStyle WindowPlotTextStyle() {
+  PlotTextStyle style;
   style.family = kWindowFontFamily;
   // Points to pixels as the window computes it, to the same bits.
   style.pixelSize = kWindowFontPoints * kWindowDpi / 72.0;

@@ -18,7 +18,7 @@ inline constexpr double kWindowFontPoints = 7.0;
 inline constexpr double kWindowDpi = 96.0;
 
 // The labels' style for an SVG picture of the window's plot.
-SvgTextStyle WindowPlotTextStyle();
+PlotTextStyle WindowPlotTextStyle();
 
 // The window's picture of the curve (F, Q) as an SVG document: its frame,
 // size and labels, and any curves drawn over it.

@@ -9,7 +9,7 @@
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingTexts.h"
 #include "loads/ValueList.h"
-#include "plot/ResponsePlot.h"
+#include "ui/ResponsePlot.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

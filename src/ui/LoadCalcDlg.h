@@ -1,9 +1,9 @@
 #pragma once
 
 #include "circuit/CommandView.h"
-#include "plot/ResponsePlot.h"
 #include "presets/CartridgeMap.h"
 #include "presets/PresetView.h"
+#include "ui/ResponsePlot.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "FieldText.h"
 #include "PlotExport.h"
-#include "plot/RasterPlotCanvas.h"
 #include "plot/SvgPlotCanvas.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,7 +47,7 @@ QImage CLoadMapWidget::Render(double pixelRatio) const {
 }
 
 std::string CLoadMapWidget::Svg() const {
-  SvgPlotCanvas canvas(width(), height(), SvgStyleOf(*this));
+  SvgPlotCanvas canvas(width(), height(), PlotTextStyleOf(*this));
   if (m_map) PaintLoadMap(*m_map, m_contours, m_marks, canvas);
   return canvas.Finish();
 }

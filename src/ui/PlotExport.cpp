@@ -4,8 +4,8 @@
 #include "ImageFile.h"
 #include "MessageBoxes.h"
 #include "plot/PlotReadout.h"
-#include "plot/ResponsePlot.h"
 #include "plot/SvgPlotCanvas.h"
+#include "ui/ResponsePlot.h"
 
 #include <QClipboard>
 #include <QFontInfo>
@@ -29,10 +29,10 @@ void CopyPlotData(const CResponsePlot& plot) {
   QGuiApplication::clipboard()->setText(FromFieldBytes(tsv));
 }
 
-SvgTextStyle SvgStyleOf(const QWidget& widget) {
+PlotTextStyle PlotTextStyleOf(const QWidget& widget) {
   const QFont font = widget.font();
   const QFontMetricsF metrics(font, &widget);
-  SvgTextStyle style;
+  PlotTextStyle style;
   const QString family = QFontInfo(font).family();
   style.family = ToFieldBytes(family, static_cast<std::size_t>(family.size()));
   style.pixelSize =
@@ -47,7 +47,7 @@ SvgTextStyle SvgStyleOf(const QWidget& widget) {
 
 QByteArray PlotSvg(const CResponsePlot& plot) {
   const std::string svg =
-      RenderPlotSvg(plot.View(), plot.width(), plot.height(), SvgStyleOf(plot), plot.ExtraCurves());
+      RenderPlotSvg(plot.View(), plot.width(), plot.height(), PlotTextStyleOf(plot), plot.ExtraCurves());
   return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 

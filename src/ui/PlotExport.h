@@ -32,4 +32,4 @@ QString SavePlotImage(const CResponsePlot& plot, const QString& path);
 QByteArray PlotSvg(const CResponsePlot& plot);
 
 // Labels of an SVG picture set in `widget`'s font, measured as on screen.
-SvgTextStyle SvgStyleOf(const QWidget& widget);
+PlotTextStyle PlotTextStyleOf(const QWidget& widget);

@@ -1,8 +1,8 @@
 #include "TestFont.h"
 #include "circuit/ResponseFigures.h"
 #include "plot/PlotReadout.h"
-#include "plot/RasterPlotCanvas.h"
 #include "plot/ResponsePlotPaint.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "PaintRecording.h"
 #include "TestFont.h"
 #include "plot/LineRaster.h"
-#include "plot/RasterPlotCanvas.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <gtest/gtest.h>
 

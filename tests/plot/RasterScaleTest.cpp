@@ -1,6 +1,6 @@
 #include "PaintRecording.h"
 #include "TestFont.h"
-#include "plot/RasterPlotCanvas.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <gtest/gtest.h>
 

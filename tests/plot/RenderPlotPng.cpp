@@ -3,8 +3,8 @@
 // Defaults: /tmp/varnholt-plot.png, current curve, the start-up F and Q, 1.
 
 #include "engnum/NumberText.h"
-#include "plot/RasterPlotCanvas.h"
 #include "plot/SvgPlotCanvas.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "TestFont.h"
-#include "plot/RasterPlotCanvas.h"
-#include "plot/ResponsePlot.h"
+#include "ui/RasterPlotCanvas.h"
+#include "ui/ResponsePlot.h"
 
 #include <gtest/gtest.h>
 

@@ -39,7 +39,7 @@ emscripten::val PictureOf(const std::vector<std::uint32_t>& pixels, int width, i
     array.call<void>("push", item);
   }
   picture.set("labels", array);
-  const SvgTextStyle style = WindowPlotTextStyle();
+  const PlotTextStyle style = WindowPlotTextStyle();
   val font = val::object();
   font.set("family", style.family);
   font.set("pixelSize", style.pixelSize);

@@ -32,5 +32,5 @@ class LabelledPixelCanvas final : public PixelPlotCanvas {
  private:
   double m_ratio;
   std::vector<WebSession::Label>& m_labels;
-  SvgTextStyle m_style;
+  PlotTextStyle m_style;
 };

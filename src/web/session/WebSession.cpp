@@ -239,7 +239,7 @@ const char* StageInputKey(StageInput input) {
 
 std::vector<std::pair<std::string, std::string>> StageDefaultTexts() {
   StageSettingsInput in;
-  in.cable = "100p";  // a usual tone-arm cable
+  in.cable = kDefaultCableText;
   std::vector<std::pair<std::string, std::string>> texts;
   for (const StageKey& key : kStageKeys)
     if (key.input != StageInput::L && key.input != StageInput::RS && key.input != StageInput::RL)

@@ -1,8 +1,8 @@
-#include "plot/ResponsePlot.h"
+#include "ui/ResponsePlot.h"
 
 #include "plot/PlotReadout.h"
-#include "plot/RasterPlotCanvas.h"
 #include "ui/FieldText.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>

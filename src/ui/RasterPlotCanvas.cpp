@@ -1,4 +1,4 @@
-#include "plot/RasterPlotCanvas.h"
+#include "ui/RasterPlotCanvas.h"
 
 #include "ui/FieldText.h"
 
