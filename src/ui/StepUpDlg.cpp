@@ -5,7 +5,7 @@
 #include "chain/ChainSettingsFile.h"
 #include "circuit/CommandView.h"
 #include "files/ConfigFolder.h"
-#include "plot/ResponsePlot.h"
+#include "ui/ResponsePlot.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
