@@ -8,6 +8,7 @@ import { openStage, restoreStage, wireFinder } from './finder.js';
 import { readLink, reportLink, wireLink } from './link.js';
 import { registerWorker } from './install.js';
 import { wireMap } from './map.js';
+import { wireTransformer } from './transformer.js';
 import { sync, wireWindow } from './window.js';
 
 function wireHelp() {
@@ -31,6 +32,7 @@ function start(core) {
   wireHelp();
   wireLink();
   wireMap();
+  wireTransformer();
   layoutPlot();
   if (!restorePresets()) core.run('Reset');
   const link = readLink(location.hash.replace(/^#/, ''));
