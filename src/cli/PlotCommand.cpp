@@ -1,18 +1,23 @@
 #include "CliView.h"
 #include "Commands.h"
 #include "ValueArgument.h"
+#include "chain/ChainPlot.h"
 #include "engnum/QuotedText.h"
 #include "files/SafeFile.h"
 #include "plot/WindowPlot.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
-int RunPlotCommand(const PlotArgs& args, const NetworkArgs& network, const Output& output) {
+int RunPlotCommand(const PlotArgs& args, const NetworkArgs& network, const ChainArgs& chainArgs,
+                   const Output& output) {
   if (args.file.empty()) throw UsageError("-o needs a file name");
+  std::vector<PlotExtraCurve> extras;
+  if (chainArgs.Given()) extras.push_back(ChainPlotCurve(ChainFromArguments(network, chainArgs)));
   CliView view;
   if (!CalculateCurve(view, network, output.err)) return 1;
-  const std::string svg = RenderWindowPlotSvg(view.LastCurve()->F, view.LastCurve()->Q, true);
+  const std::string svg = RenderWindowPlotSvg(view.LastCurve()->F, view.LastCurve()->Q, true, extras);
   WriteOutputFile(args.file, svg, output.out);
   return 0;
 }

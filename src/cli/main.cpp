@@ -43,6 +43,15 @@ void AddNetwork(CLI::App* app, NetworkArgs& network) {
   AddValue(app, "--RL", network.RL, "Load resistance (default 47k)");
 }
 
+// The transformer between the cartridge and the stage.
+void AddChain(CLI::App* app, ChainArgs& chain) {
+  AddValue(app, "--ratio", chain.ratio, "Step-up transformer's ratio, as 10 or 1:10 (default: none)");
+  AddValue(app, "--Rp", chain.Rp, "Primary winding resistance (default 0)");
+  AddValue(app, "--Rs2", chain.Rs2, "Secondary winding resistance (default 0)");
+  AddValue(app, "--C1", chain.C1, "Capacitance before the transformer (default 0)");
+  AddValue(app, "--Rsec", chain.Rsec, "Resistor across the secondary (default none)");
+}
+
 // The stage's inputs, the same for the settings and the map command.
 void AddStageOptions(CLI::App* app, SettingsArgs& settings) {
   AddValue(app, "--cable", settings.cable,
@@ -118,10 +127,21 @@ int main(int argc, char** argv) {
   AddValue(tableCmd, "--RL", network.RL, "Load resistance (default: the file's _init_load)");
   AddFormat(tableCmd, output.format);
 
+  ChainArgs chain;
+  CLI::App* chainCmd = app.add_subcommand(
+      "chain", "Load seen, level and response of a cartridge through a step-up transformer into the stage");
+  AddNetwork(chainCmd, network);
+  AddChain(chainCmd, chain);
+  AddValue(chainCmd, "--rated", chain.rated, "Cartridge's rated output in millivolts, for the stage's level");
+  AddValue(chainCmd, "--solve-rsec", chain.solveRsec,
+           "Instead: the resistor across the secondary for this load seen by the cartridge");
+  AddFormat(chainCmd, output.format);
+
   ResponseArgs response;
   CLI::App* responseCmd =
       app.add_subcommand("response", "Level and phase on log-spaced frequencies, for the network as in calc");
   AddNetwork(responseCmd, network);
+  AddChain(responseCmd, chain);
   AddValue(responseCmd, "--from", response.from, "Lowest frequency (default 10)");
   AddValue(responseCmd, "--to", response.to, "Highest frequency (default 100k)");
   AddValue(responseCmd, "--points", response.points, "Number of frequencies, 2 to 1000000 (default 200)");
@@ -137,6 +157,18 @@ int main(int argc, char** argv) {
   CLI::Option* targetQ = AddValue(settingsCmd, "--target-Q", settings.targetQ, "... and this Q");
   targetF->needs(targetQ);
   targetQ->needs(targetF);
+  AddValue(settingsCmd, "--ratio", chain.ratio,
+           "Step-up transformer's taps, as \"1:10 1:20\" (default: none)");
+  AddValue(settingsCmd, "--Rsec", chain.Rsec,
+           "Resistors across the secondary, separated by spaces or commas");
+  settingsCmd->add_flag("--rsec-switches", settings.rsecSwitches,
+                        "The resistors across the secondary are switches that go in parallel");
+  AddValue(settingsCmd, "--Rp", chain.Rp, "Primary winding resistance (default 0)");
+  AddValue(settingsCmd, "--Rs2", chain.Rs2, "Secondary winding resistance (default 0)");
+  AddValue(settingsCmd, "--C1", chain.C1, "Capacitance before the transformer (default 0)");
+  CLI::Option* targetLoad = AddValue(settingsCmd, "--target-load", settings.targetLoad,
+                                     "Rank by closeness to this load seen by the cartridge");
+  targetLoad->excludes(targetF);
   AddFormat(settingsCmd, output.format);
 
   SettingsArgs mapStage;
@@ -157,6 +189,7 @@ int main(int argc, char** argv) {
   CLI::App* plotCmd =
       app.add_subcommand("plot", "The window's plot of the network as in calc, as an SVG file");
   AddNetwork(plotCmd, network);
+  AddChain(plotCmd, chain);
   plotCmd->add_option("-o,--output", plot.file, "The SVG file to write; - for standard output")->required();
 
   // The same bytes on every system: CSV's CRLF stays CRLF, a text line ends
@@ -178,20 +211,22 @@ int main(int argc, char** argv) {
   try {
     if (*calc) {
       status = RunCalcCommand(network, output);
+    } else if (*chainCmd) {
+      status = RunChainCommand(chain, network, output);
     } else if (*solve) {
       for (const auto& [sub, solver] : solverOf)
         if (*sub) status = RunSolveCommand(solver, network, output);
     } else if (*tableCmd) {
       status = RunTableCommand(table, network, output);
     } else if (*responseCmd) {
-      status = RunResponseCommand(response, network, output);
+      status = RunResponseCommand(response, network, chain, output);
     } else if (*settingsCmd) {
-      status = RunSettingsCommand(settings, network, output);
+      status = RunSettingsCommand(settings, network, chain, output);
     } else if (*mapCmd) {
       map.report = !map.file || mapCmd->count("--format") > 0;
       status = RunMapCommand(map, mapStage, network, output);
     } else if (*plotCmd) {
-      status = RunPlotCommand(plot, network, output);
+      status = RunPlotCommand(plot, network, chain, output);
     }
   } catch (const UsageError& e) {
     // A message may quote a preset file's bytes.

@@ -5,6 +5,8 @@
 #include "engnum/NumberText.h"
 #include "engnum/SignedText.h"
 
+#include <cmath>
+
 std::string LevelText(const std::optional<double>& db) { return db ? SignedDbText(*db) : "none"; }
 
 namespace {
@@ -18,8 +20,9 @@ StageSettingTexts RowTexts(const StageSettingsResult& result, const StageSetting
   texts.setting = SettingWords(result, row);
   texts.C = Eng(row.C);
   texts.RL = Eng(row.RL);
-  texts.F = Eng(row.F);
-  texts.Q = FormatFixed(row.Q, 6);
+  // A chain through a transformer has no one F and Q.
+  texts.F = std::isnan(row.F) ? "\xE2\x80\x94" : Eng(row.F);
+  texts.Q = std::isnan(row.Q) ? "\xE2\x80\x94" : FormatFixed(row.Q, 6);
   texts.peak = row.peak ? LevelText(row.peak->levelDb) + " at " + Eng(row.peak->frequency) : "none";
   texts.levelAt20k = LevelText(row.levelAt20k);
   texts.deviation = LevelText(row.deviationDb);

@@ -11,12 +11,12 @@ struct StageSettingTexts {
   std::string setting;     // "100p + 220p, 47k ∥ 1k"
   std::string C;           // "247p"
   std::string RL;          // "46.0021k"
-  std::string F;           // "18.4848k"
-  std::string Q;           // "1.331402"
+  std::string F;           // "18.4848k"; "—" through a transformer
+  std::string Q;           // "1.331402"; "—" through a transformer
   std::string peak;        // "+2.87 dB at 15.2401k", or "none"
   std::string levelAt20k;  // "-1.52 dB"
   std::string deviation;   // "+2.87 dB"
-  std::string distance;    // "0.0312", empty when not ranking by target
+  std::string distance;    // "0.0312", empty when ranking by flatness
 };
 
 StageSettingTexts RowTexts(const StageSettingsResult& result, const StageSettingRow& row);

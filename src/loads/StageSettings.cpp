@@ -3,6 +3,7 @@
 
 #include "BigCount.h"
 #include "ValueList.h"
+#include "chain/ChainResponse.h"
 #include "circuit/Circuit.h"
 #include "circuit/CommandView.h"
 #include "engnum/EngValue.h"
@@ -50,6 +51,18 @@ const char* NameOf(StageInput input) {
       return "Q wanted";
     case StageInput::RL:
       return "the window's RL";
+    case StageInput::Taps:
+      return "taps";
+    case StageInput::RsecList:
+      return "Rsec";
+    case StageInput::Rp:
+      return "Rp";
+    case StageInput::Rs2:
+      return "Rs2";
+    case StageInput::C1:
+      return "C1";
+    case StageInput::TargetLoad:
+      return "load wanted";
     case StageInput::None:
       break;
   }
@@ -111,6 +124,19 @@ class Reader {
       const std::optional<Entry> entry = Checked(piece, input, allowed);
       if (!entry) return {};
       entries.push_back(*entry);
+    }
+    return entries;
+  }
+
+  // Ratios, each "N" or "1:N"; the entry's text is the whole of it.
+  std::vector<Entry> Taps(std::string_view text, StageInput input) {
+    std::vector<Entry> entries;
+    if (Failed()) return entries;
+    for (std::string_view piece : SplitList(text)) {
+      const std::string_view number = piece.starts_with("1:") ? piece.substr(2) : piece;
+      const std::optional<Entry> entry = Checked(number, input, Allowed::Positive);
+      if (!entry) return {};
+      entries.push_back(Entry{piece, entry->value});
     }
     return entries;
   }
@@ -247,6 +273,41 @@ BigCount SettingCount(std::size_t entries, ListMode mode) {
   return BigCount(std::max<std::size_t>(entries, 1));
 }
 
+// The transformer's secondary resistor settings: none or one choice, or any
+// subset of the switches in parallel; 0 stands for none.
+Side SecondarySide(const std::vector<Entry>& list, ListMode mode) {
+  Side side;
+  if (mode == ListMode::Choices && !list.empty()) {
+    side.values.push_back(0.0);
+    side.switchesOn.push_back(0);
+    side.words.push_back("none");
+  }
+  auto add = [&](const std::vector<const Entry*>& on, int switches) {
+    double conductance = 0.0;
+    std::vector<std::string_view> parts;
+    for (const Entry* entry : on) {
+      conductance += 1.0 / entry->value;
+      parts.push_back(entry->text);
+    }
+    side.values.push_back(on.empty() ? 0.0 : on.size() == 1 ? on.front()->value : 1.0 / conductance);
+    side.switchesOn.push_back(switches);
+    side.words.push_back(on.empty() ? std::string("none") : Joined(parts, kParallel));
+  };
+  ForEachSetting(list, mode, add);
+  return side;
+}
+
+// The chain's figures for a row with a transformer.
+void ChainFigures(StageSettingRow& row, const ChainValues& chain, double bandEdge) {
+  const CurveFigures figures = ChainCurveFigures(chain, bandEdge);
+  row.F = std::numeric_limits<double>::quiet_NaN();
+  row.Q = row.F;
+  row.peak = figures.peak;
+  row.levelAt20k = figures.levelAt20kDb;
+  row.deviationDb = figures.deviationDb;
+  row.loadSeen = chain.Rp + (chain.Rs2 + SecondaryLoad(chain)) / (chain.N * chain.N);
+}
+
 double RankKey(const StageSettingRow& row, RankBy rankBy) {
   const std::optional<double>& key = rankBy == RankBy::Flatness ? row.deviationDb : row.distance;
   if (!key || std::isnan(*key)) return std::numeric_limits<double>::infinity();
@@ -264,8 +325,21 @@ bool RanksBefore(const StageSettingRow& a, const StageSettingRow& b, RankBy rank
   return a.C < b.C;
 }
 
+std::optional<ChainValues> RowChain(const StageSettingsResult& result, const StageSettingRow& row) {
+  if (!result.chain) return std::nullopt;
+  ChainValues chain = *result.chain;
+  chain.N = result.tapRatios[row.tapSetting];
+  chain.C = row.C;
+  chain.RL = row.RL;
+  chain.Rsec = result.rsecOhms[row.rsecSetting];
+  return chain;
+}
+
 std::string SettingWords(const StageSettingsResult& result, const StageSettingRow& row) {
-  return result.cWords[row.cSetting] + ", " + result.rWords[row.rSetting];
+  std::string words = result.cWords[row.cSetting] + ", " + result.rWords[row.rSetting];
+  if (!result.tapWords.empty())
+    words += ", " + result.tapWords[row.tapSetting] + ", Rsec " + result.rsecWords[row.rsecSetting];
+  return words;
 }
 
 StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
@@ -293,7 +367,25 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
     targetF = read.Value(input.targetF, StageInput::TargetF, Allowed::Positive, std::nullopt);
     targetQ = read.Value(input.targetQ, StageInput::TargetQ, Allowed::Positive, std::nullopt);
   }
+  const std::vector<Entry> taps = read.Taps(input.taps, StageInput::Taps);
+  const bool transformer = !taps.empty();
+  const std::vector<Entry> rsecList =
+      read.Failed() ? std::vector<Entry>{}
+                    : read.List(input.rsecList, StageInput::RsecList, Allowed::Positive);
+  const std::optional<Entry> Rp = read.Value(input.Rp, StageInput::Rp, Allowed::ZeroOrMore, 0.0);
+  const std::optional<Entry> Rs2 = read.Value(input.Rs2, StageInput::Rs2, Allowed::ZeroOrMore, 0.0);
+  const std::optional<Entry> C1 = read.Value(input.C1, StageInput::C1, Allowed::ZeroOrMore, 0.0);
+  std::optional<Entry> targetLoad;
+  if (input.rankBy == RankBy::Load)
+    targetLoad = read.Value(input.targetLoad, StageInput::TargetLoad, Allowed::Positive, std::nullopt);
   if (read.Failed()) return result;
+  if (!transformer && (input.rankBy == RankBy::Load || !rsecList.empty())) {
+    result.error = input.rankBy == RankBy::Load
+                       ? "Ranking by the load seen needs a transformer's taps"
+                       : "A resistor across the secondary needs a transformer's taps";
+    result.input = StageInput::Taps;
+    return result;
+  }
   result.bandEdge = band->value;
 
   BigCount count = SettingCount(cList.size(), input.cMode);
@@ -301,6 +393,12 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
   // Without a base, switching none of the resistors leaves the stage open.
   if (!rBase && (input.rMode == ListMode::Switches || rList.empty())) rCount.Decrement();
   count.Multiply(rCount);
+  if (transformer) {
+    count.Multiply(BigCount(taps.size()));
+    // Choices include having none.
+    count.Multiply(input.rsecMode == ListMode::Switches ? SettingCount(rsecList.size(), ListMode::Switches)
+                                                        : BigCount(rsecList.size() + 1));
+  }
   if (count.IsZero()) {
     result.error = "Every setting leaves the stage without a resistance";
     result.input = StageInput::RBase;
@@ -315,8 +413,39 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
   Side cSide = CapacitanceSide(*cable, *cBase, cList, input.cMode);
   Side rSide = ResistanceSide(rBase, rList, input.rMode);
   const double f2 = band->value;
-  result.rows.reserve(cSide.values.size() * rSide.values.size());
-  for (std::size_t c = 0; c < cSide.values.size(); ++c) {
+  if (transformer) {
+    Side secondary = SecondarySide(rsecList, input.rsecMode);
+    for (std::size_t t = 0; t < taps.size(); ++t) {
+      result.tapWords.push_back(taps[t].text.starts_with("1:")
+                                    ? FieldBytesToUtf8(std::string(taps[t].text))
+                                    : "1:" + FieldBytesToUtf8(std::string(taps[t].text)));
+      for (std::size_t s = 0; s < secondary.values.size(); ++s) {
+        for (std::size_t c = 0; c < cSide.values.size(); ++c) {
+          for (std::size_t r = 0; r < rSide.values.size(); ++r) {
+            StageSettingRow row;
+            row.cSetting = static_cast<std::uint32_t>(c);
+            row.rSetting = static_cast<std::uint32_t>(r);
+            row.tapSetting = static_cast<std::uint32_t>(t);
+            row.rsecSetting = static_cast<std::uint32_t>(s);
+            row.switchesOn = cSide.switchesOn[c] + rSide.switchesOn[r] + secondary.switchesOn[s];
+            row.C = cSide.values[c];
+            row.RL = rSide.values[r];
+            const ChainValues chain{*L,         *RS,   C1->value, Rp->value,          taps[t].value,
+                                    Rs2->value, row.C, row.RL,    secondary.values[s]};
+            ChainFigures(row, chain, f2);
+            if (targetLoad) row.distance = std::fabs(std::log(*row.loadSeen / targetLoad->value));
+            result.rows.push_back(row);
+          }
+        }
+      }
+    }
+    result.rsecWords = std::move(secondary.words);
+    result.rsecOhms = std::move(secondary.values);
+    for (const Entry& tap : taps) result.tapRatios.push_back(tap.value);
+    result.chain = ChainValues{*L, *RS, C1->value, Rp->value, 1.0, Rs2->value, 0.0, 0.0, 0.0};
+  }
+  if (!transformer) result.rows.reserve(cSide.values.size() * rSide.values.size());
+  for (std::size_t c = 0; !transformer && c < cSide.values.size(); ++c) {
     const double C = cSide.values[c];
     // Calculate refuses a capacitance of zero.
     if (!(C > 0.0)) continue;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -30,21 +31,26 @@ std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client
   double F = view.m_dF;
   double Q = view.m_dQ;
   const std::string* name = nullptr;
-  const auto distance = [&](double curveF, double curveQ) {
-    const auto level = LevelDb(f, curveF, curveQ);
+  const auto away = [&](std::optional<double> level) {
     if (!level || !std::isfinite(*level)) return std::numeric_limits<double>::infinity();
     return std::fabs(static_cast<double>(frame.RowOf(*level)) - y);
   };
+  const auto distance = [&](double curveF, double curveQ) { return away(LevelDb(f, curveF, curveQ)); };
   double nearest = distance(F, Q);
+  // A curve given by its levels only: its level and name, no phase.
+  const PlotExtraCurve* byLevel = nullptr;
   for (std::size_t i = 0; i < extras.size() && i < kMaxExtraCurves; ++i) {
-    const double d = distance(extras[i].F, extras[i].Q);
+    const bool levels = static_cast<bool>(extras[i].levelDb);
+    const double d = levels ? away(extras[i].levelDb(f)) : distance(extras[i].F, extras[i].Q);
     if (d < nearest) {
       nearest = d;
+      byLevel = levels ? &extras[i] : nullptr;
       F = extras[i].F;
       Q = extras[i].Q;
       name = &extras[i].name;
     }
   }
+  if (byLevel) return text + SignedDbText(byLevel->levelDb(f)) + "  " + byLevel->name;
   const auto level = LevelDb(f, F, Q);
   const auto phase = PhaseDeg(f, F, Q);
   if (level && phase && std::isfinite(*level)) {

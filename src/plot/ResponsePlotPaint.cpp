@@ -108,10 +108,11 @@ void DrawHorizontalGrid(PlotCanvas& canvas, const PlotFrame& frame, int firstLev
 // One sample per device column, right included. A level that is not finite becomes a
 // row far outside (above for +inf, below otherwise), so the position moves
 // there and no segment ends at it.
-void DrawCurve(PlotCanvas& canvas, const PlotFrame& frame, double F, double Q) {
+template <typename Level>
+void DrawLevels(PlotCanvas& canvas, const PlotFrame& frame, const Level& levelAt) {
   const PlotRect& client = frame.client;
   for (int x = client.left; x <= client.right; ++x) {
-    const double level = 20 * std::log10(ResponseMagnitude(frame.FrequencyAt(x), F, Q));
+    const double level = levelAt(frame.FrequencyAt(x));
     const int y = frame.RowOf(level);
     if (x == client.left) {
       canvas.MoveTo(x, y);
@@ -121,16 +122,24 @@ void DrawCurve(PlotCanvas& canvas, const PlotFrame& frame, double F, double Q) {
   }
 }
 
+void DrawCurve(PlotCanvas& canvas, const PlotFrame& frame, double F, double Q) {
+  DrawLevels(canvas, frame, [F, Q](double f) { return 20 * std::log10(ResponseMagnitude(f, F, Q)); });
+}
+
 // Each extra curve in its own pen, mixed as the grid is, so that crossings
 // with the grid and with each other stay visible.
 void DrawExtraCurves(PlotCanvas& canvas, const PlotFrame& frame, const std::vector<PlotExtraCurve>& extras) {
   const std::size_t count = std::min(extras.size(), kMaxExtraCurves);
   for (std::size_t i = 0; i < count; ++i) {
     const PlotExtraCurve& extra = extras[i];
-    if (!IsValidCurve(extra.F, extra.Q)) continue;
+    if (!extra.levelDb && !IsValidCurve(extra.F, extra.Q)) continue;
     const PlotObject pen = canvas.CreatePen(extra.colour);
     const PlotObject previous = canvas.SelectPen(pen);
-    DrawCurve(canvas, frame, extra.F, extra.Q);
+    if (extra.levelDb) {
+      DrawLevels(canvas, frame, extra.levelDb);
+    } else {
+      DrawCurve(canvas, frame, extra.F, extra.Q);
+    }
     canvas.SelectPen(previous);
     canvas.DeleteObject(pen);
   }

@@ -4,6 +4,7 @@
 #include "plot/PlotFrame.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,12 +33,14 @@ inline constexpr PlotColour kLabelColour = 0x000000;
 
 // A curve drawn over the plot besides its own, for comparing settings: its
 // resonant frequency and quality factor, its colour, and its name in the
-// legend (8-bit text, 0xB5 the micro sign).
+// legend (8-bit text, 0xB5 the micro sign). A curve that is not of that form
+// gives its level instead: dB at a frequency (hertz), drawn in place of F and Q.
 struct PlotExtraCurve {
   double F;
   double Q;
   PlotColour colour;
   std::string name;
+  std::function<double(double)> levelDb = {};
 };
 
 inline constexpr std::size_t kMaxExtraCurves = 5;

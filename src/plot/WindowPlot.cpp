@@ -47,7 +47,8 @@ PlotTextStyle WindowPlotTextStyle() {
   return style;
 }
 
-std::string RenderWindowPlotSvg(double F, double Q, bool showCurve) {
+std::string RenderWindowPlotSvg(double F, double Q, bool showCurve,
+                                const std::vector<PlotExtraCurve>& extras) {
   return RenderPlotSvg(MakeResponsePlotView(showCurve, F, Q), kWindowPlotWidth, kWindowPlotHeight,
-                       WindowPlotTextStyle());
+                       WindowPlotTextStyle(), extras);
 }

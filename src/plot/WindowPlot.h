@@ -3,6 +3,7 @@
 #include "plot/SvgPlotCanvas.h"
 
 #include <string>
+#include <vector>
 
 // The window's plot as the window lays it out on a 96-dpi screen: its size,
 // the dialog font its labels are set in, and that font's cell metrics. The
@@ -20,5 +21,6 @@ inline constexpr double kWindowDpi = 96.0;
 PlotTextStyle WindowPlotTextStyle();
 
 // The window's picture of the curve (F, Q) as an SVG document: its frame,
-// size and labels.
-std::string RenderWindowPlotSvg(double F, double Q, bool showCurve);
+// size and labels, and any curves drawn over it.
+std::string RenderWindowPlotSvg(double F, double Q, bool showCurve,
+                                const std::vector<PlotExtraCurve>& extras = {});

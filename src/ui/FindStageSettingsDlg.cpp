@@ -4,6 +4,7 @@
 #include "LoadMapDlg.h"
 #include "StageSettingsStore.h"
 #include "WindowPlacement.h"
+#include "chain/ChainPlot.h"
 #include "circuit/CommandView.h"
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingTexts.h"
@@ -30,6 +31,11 @@ QLabel* Label(const char* text, QWidget* buddy) {
   return label;
 }
 
+// The Step-Up Transformer dialog's curve, which the finder leaves where it is.
+bool IsTransformerDialogCurve(const PlotExtraCurve& extra) {
+  return extra.levelDb && extra.colour == kChainCurveColour;
+}
+
 }  // namespace
 
 CFindStageSettingsDlg::CFindStageSettingsDlg(CommandView& window, QWidget* parent)
@@ -40,11 +46,13 @@ CFindStageSettingsDlg::CFindStageSettingsDlg(CommandView& window, QWidget* paren
   Restore();
 
   for (QLineEdit* edit : {&m_editL, &m_editRS, &m_editCable, &m_editCBase, &m_editCList, &m_editRBase,
-                          &m_editRList, &m_editBandEdge, &m_editTargetF, &m_editTargetQ})
+                          &m_editRList, &m_editBandEdge, &m_editTargetF, &m_editTargetQ, &m_editTargetLoad,
+                          &m_editTaps, &m_editRsecList, &m_editRp, &m_editRs2, &m_editC1})
     connect(edit, &QLineEdit::textChanged, this, &CFindStageSettingsDlg::Recompute);
-  for (QComboBox* mode : {&m_cMode, &m_rMode})
+  for (QComboBox* mode : {&m_cMode, &m_rMode, &m_rsecMode})
     connect(mode, &QComboBox::currentIndexChanged, this, &CFindStageSettingsDlg::Recompute);
-  connect(&m_flattest, &QRadioButton::toggled, this, &CFindStageSettingsDlg::Recompute);
+  for (QRadioButton* button : {&m_flattest, &m_closest})
+    connect(button, &QRadioButton::toggled, this, &CFindStageSettingsDlg::Recompute);
   connect(&m_apply, &QPushButton::clicked, this, &CFindStageSettingsDlg::OnApply);
   connect(&m_close, &QPushButton::clicked, this, &CFindStageSettingsDlg::reject);
   connect(&m_table, &QTableView::doubleClicked, this, &CFindStageSettingsDlg::OnApply);
@@ -87,9 +95,30 @@ void CFindStageSettingsDlg::BuildLayout() {
   grid->addWidget(&m_editRList, 3, 2);
   grid->addWidget(&m_rMode, 3, 3);
   grid->setColumnStretch(2, 1);
-  for (QComboBox* mode : {&m_cMode, &m_rMode})
+  for (QComboBox* mode : {&m_cMode, &m_rMode, &m_rsecMode})
     mode->addItems({QStringLiteral("choices"), QStringLiteral("switches")});
   m_editRBase.setPlaceholderText(QStringLiteral("none"));
+
+  auto* transformer = new QGroupBox(QStringLiteral("Step-up transformer (optional)"));
+  auto* transformerGrid = new QGridLayout(transformer);
+  transformerGrid->addWidget(Label("Ta&ps", &m_editTaps), 0, 0);
+  transformerGrid->addWidget(&m_editTaps, 0, 1);
+  transformerGrid->addWidget(Label("Rs&ec", &m_editRsecList), 0, 2);
+  transformerGrid->addWidget(&m_editRsecList, 0, 3);
+  transformerGrid->addWidget(&m_rsecMode, 0, 4);
+  auto* windings = new QHBoxLayout;
+  windings->addWidget(Label("Rp", &m_editRp));
+  windings->addWidget(&m_editRp);
+  windings->addWidget(Label("Rs2", &m_editRs2));
+  windings->addWidget(&m_editRs2);
+  windings->addWidget(Label("C1", &m_editC1));
+  windings->addWidget(&m_editC1);
+  windings->addStretch(1);
+  transformerGrid->addLayout(windings, 1, 0, 1, 5);
+  transformerGrid->setColumnStretch(1, 1);
+  transformerGrid->setColumnStretch(3, 1);
+  m_editTaps.setPlaceholderText(QStringLiteral("none, or ratios as 1:10 1:20"));
+  m_editRsecList.setPlaceholderText(QStringLiteral("none"));
 
   auto* ranking = new QGroupBox(QStringLiteral("Ranking"));
   auto* rankRow = new QHBoxLayout(ranking);
@@ -103,6 +132,10 @@ void CFindStageSettingsDlg::BuildLayout() {
   rankRow->addWidget(&m_editTargetF);
   rankRow->addWidget(Label("&Q", &m_editTargetQ));
   rankRow->addWidget(&m_editTargetQ);
+  rankRow->addSpacing(12);
+  m_closestLoad.setText(QStringLiteral("Load seen closest to"));
+  rankRow->addWidget(&m_closestLoad);
+  rankRow->addWidget(&m_editTargetLoad);
   rankRow->addStretch(1);
   m_flattest.setChecked(true);
 
@@ -134,6 +167,7 @@ void CFindStageSettingsDlg::BuildLayout() {
   auto* top = new QVBoxLayout(this);
   top->addWidget(cartridge);
   top->addWidget(stage);
+  top->addWidget(transformer);
   top->addWidget(ranking);
   top->addWidget(&m_problem);
   top->addWidget(Label("Setti&ngs, best first", &m_table));
@@ -150,11 +184,19 @@ void CFindStageSettingsDlg::BuildLayout() {
       {&m_editRBase, "Stage resistance base"},
       {&m_editRList, "Stage resistance values"},
       {&m_rMode, "Stage resistance values used as"},
+      {&m_editTaps, "Transformer taps"},
+      {&m_editRsecList, "Resistors across the secondary"},
+      {&m_rsecMode, "Resistors across the secondary used as"},
+      {&m_editRp, "Primary winding resistance"},
+      {&m_editRs2, "Secondary winding resistance"},
+      {&m_editC1, "Capacitance before the transformer"},
       {&m_flattest, "Flattest up to band edge"},
       {&m_closest, "Closest to F and Q wanted"},
       {&m_editBandEdge, "Band edge"},
       {&m_editTargetF, "F wanted"},
       {&m_editTargetQ, "Q wanted"},
+      {&m_closestLoad, "Closest to the load wanted"},
+      {&m_editTargetLoad, "Load wanted"},
       {&m_problem, "Input problem"},
       {&m_table, "Settings, best first"},
       {&m_apply, "Apply"},
@@ -168,8 +210,9 @@ void CFindStageSettingsDlg::BuildLayout() {
     if (previous) setTabOrder(previous, widget);
     previous = widget;
   }
-  for (QLineEdit* edit : {&m_editL, &m_editRS, &m_editCable, &m_editCBase, &m_editRBase, &m_editBandEdge,
-                          &m_editTargetF, &m_editTargetQ})
+  for (QLineEdit* edit :
+       {&m_editL, &m_editRS, &m_editCable, &m_editCBase, &m_editRBase, &m_editBandEdge, &m_editTargetF,
+        &m_editTargetQ, &m_editTargetLoad, &m_editRp, &m_editRs2, &m_editC1})
     edit->setMaximumWidth(fontMetrics().averageCharWidth() * 14);
   // Room for the table's columns and a dozen rows, in the dialog's font.
   const QFontMetrics metrics = fontMetrics();
@@ -227,6 +270,14 @@ StageSettingsInput CFindStageSettingsDlg::Inputs() const {
   in.bandEdge = Bytes(m_editBandEdge);
   in.targetF = Bytes(m_editTargetF);
   in.targetQ = Bytes(m_editTargetQ);
+  if (m_closestLoad.isChecked()) in.rankBy = RankBy::Load;
+  in.targetLoad = Bytes(m_editTargetLoad);
+  in.taps = Bytes(m_editTaps);
+  in.rsecList = Bytes(m_editRsecList);
+  in.rsecMode = m_rsecMode.currentIndex() == 1 ? ListMode::Switches : ListMode::Choices;
+  in.Rp = Bytes(m_editRp);
+  in.Rs2 = Bytes(m_editRs2);
+  in.C1 = Bytes(m_editC1);
   return in;
 }
 
@@ -235,16 +286,17 @@ void CFindStageSettingsDlg::Recompute() {
   const StageSettingsInput in = Inputs();
   // Tab enters the pair of ranking buttons at the one that is on; the
   // arrow keys move between them.
-  for (QRadioButton* button : {&m_flattest, &m_closest})
+  for (QRadioButton* button : {&m_flattest, &m_closest, &m_closestLoad})
     button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
   m_editTargetF.setEnabled(in.rankBy == RankBy::Target);
   m_editTargetQ.setEnabled(in.rankBy == RankBy::Target);
+  m_editTargetLoad.setEnabled(in.rankBy == RankBy::Load);
   StageSettingsResult result = FindStageSettings(in);
   Mark(result.input, QString::fromStdString(result.error));
   m_problem.setText(QString::fromStdString(result.error));
   m_problem.setVisible(!result.error.empty());
   m_model.SetResult(std::move(result));
-  m_table.setColumnHidden(StageSettingsModel::Distance, in.rankBy != RankBy::Target);
+  m_table.setColumnHidden(StageSettingsModel::Distance, in.rankBy == RankBy::Flatness);
   if (m_model.rowCount() > 0) m_table.selectRow(0);
   m_apply.setEnabled(m_model.rowCount() > 0);
   // Rows that went away with a fault take their curves with them.
@@ -273,6 +325,18 @@ QLineEdit* CFindStageSettingsDlg::EditFor(StageInput input) {
       return &m_editTargetF;
     case StageInput::TargetQ:
       return &m_editTargetQ;
+    case StageInput::Taps:
+      return &m_editTaps;
+    case StageInput::RsecList:
+      return &m_editRsecList;
+    case StageInput::Rp:
+      return &m_editRp;
+    case StageInput::Rs2:
+      return &m_editRs2;
+    case StageInput::C1:
+      return &m_editC1;
+    case StageInput::TargetLoad:
+      return &m_editTargetLoad;
     case StageInput::RL:
     case StageInput::None:
       break;
@@ -311,6 +375,9 @@ void CFindStageSettingsDlg::UpdateOverlay() {
   auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr;
   if (!plot) return;
   std::vector<PlotExtraCurve> extras;
+  for (const PlotExtraCurve& extra : plot->ExtraCurves())
+    if (IsTransformerDialogCurve(extra)) extras.push_back(extra);
+  const std::size_t kept = extras.size();
   if (isVisible() && m_model.Result().error.empty()) {
     QModelIndexList selected = m_table.selectionModel()->selectedRows();
     std::sort(selected.begin(), selected.end(),
@@ -320,11 +387,14 @@ void CFindStageSettingsDlg::UpdateOverlay() {
       if (!row || extras.size() == kMaxExtraCurves) continue;
       // The applied setting is the plot's own curve, black and on top.
       if (plot->m_bShowCurve != 0 && row->F == plot->m_dF && row->Q == plot->m_dQ) continue;
-      extras.push_back(
-          {row->F, row->Q, ExtraCurveColour(extras.size()), SettingLegendName(m_model.Result(), *row)});
+      PlotExtraCurve curve{row->F, row->Q, ExtraCurveColour(extras.size()),
+                           SettingLegendName(m_model.Result(), *row)};
+      if (const std::optional<ChainValues> chain = RowChain(m_model.Result(), *row))
+        curve.levelDb = [c = *chain](double f) { return ChainLevelDb(c, f); };
+      extras.push_back(std::move(curve));
     }
   }
-  if (extras.empty() && plot->ExtraCurves().empty()) return;
+  if (extras.size() == plot->ExtraCurves().size() && kept == extras.size()) return;
   plot->SetExtraCurves(std::move(extras));
 }
 
@@ -336,8 +406,12 @@ void CFindStageSettingsDlg::showEvent(QShowEvent* event) {
 void CFindStageSettingsDlg::hideEvent(QHideEvent* event) {
   SaveStageSettings(Inputs());
   // Closing takes the compared curves off the plot.
-  if (auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr)
-    plot->SetExtraCurves({});
+  if (auto* plot = parentWidget() ? parentWidget()->findChild<CResponsePlot*>() : nullptr) {
+    std::vector<PlotExtraCurve> kept;
+    for (const PlotExtraCurve& extra : plot->ExtraCurves())
+      if (IsTransformerDialogCurve(extra)) kept.push_back(extra);
+    if (kept.size() != plot->ExtraCurves().size()) plot->SetExtraCurves(std::move(kept));
+  }
   QDialog::hideEvent(event);
 }
 

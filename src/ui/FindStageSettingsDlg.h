@@ -59,6 +59,15 @@ class CFindStageSettingsDlg : public QDialog {
   QRadioButton m_closest;
   QLineEdit m_editTargetF;
   QLineEdit m_editTargetQ;
+  QRadioButton m_closestLoad;
+  QLineEdit m_editTargetLoad;
+  // A step-up transformer before the stage (optional).
+  QLineEdit m_editTaps;
+  QLineEdit m_editRsecList;
+  QComboBox m_rsecMode;
+  QLineEdit m_editRp;
+  QLineEdit m_editRs2;
+  QLineEdit m_editC1;
   QLabel m_problem;
   QTableView m_table;
   QPushButton m_apply;

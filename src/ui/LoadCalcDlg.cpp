@@ -11,6 +11,7 @@
 #include "PlotExport.h"
 #include "PresetFileEditor.h"
 #include "ResourceIds.h"
+#include "StepUpDlg.h"
 #include "TemplateBuilder.h"
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
@@ -257,6 +258,8 @@ void CLoadCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
   menu.addAction(&m_editPresetFileAction);
   menu.addAction(&m_findStageSettings);
   menu.addAction(QStringLiteral("Load Map\u2026"), this, [this] { ShowLoadMapFromWindow(*this, *this); });
+  menu.addAction(QStringLiteral("Step-Up Transformer\u2026"), this,
+                 [this] { ShowStepUpTransformer(*this, *this); });
   menu.exec(event->globalPos());
 }
 

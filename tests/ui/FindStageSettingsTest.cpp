@@ -241,10 +241,12 @@ TEST_F(FindStageSettingsTest, KeyboardReachesEveryControlAndEscapeClosesOnlyTheF
   ShowAndActivate(finder);
   finder.m_editL.setFocus();
   const QList<QWidget*> order = {
-      &finder.m_editL,       &finder.m_editRS,  &finder.m_editCable,    &finder.m_editCBase,
-      &finder.m_editCList,   &finder.m_cMode,   &finder.m_editRBase,    &finder.m_editRList,
-      &finder.m_rMode,       &finder.m_closest, &finder.m_editBandEdge, &finder.m_editTargetF,
-      &finder.m_editTargetQ, &finder.m_table,   &finder.m_apply,        &finder.m_close};
+      &finder.m_editL,        &finder.m_editRS,      &finder.m_editCable,    &finder.m_editCBase,
+      &finder.m_editCList,    &finder.m_cMode,       &finder.m_editRBase,    &finder.m_editRList,
+      &finder.m_rMode,        &finder.m_editTaps,    &finder.m_editRsecList, &finder.m_rsecMode,
+      &finder.m_editRp,       &finder.m_editRs2,     &finder.m_editC1,       &finder.m_closest,
+      &finder.m_editBandEdge, &finder.m_editTargetF, &finder.m_editTargetQ,  &finder.m_table,
+      &finder.m_apply,        &finder.m_close};
   for (QWidget* widget : order) {
     EXPECT_EQ(QApplication::focusWidget(), widget) << widget->accessibleName().toStdString();
     EXPECT_FALSE(widget->accessibleName().isEmpty());

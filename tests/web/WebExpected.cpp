@@ -117,11 +117,25 @@ int main(int argc, char** argv) {
           {"error", r.error}, {"input", StageInputKey(r.input)}, {"count", r.rows.size()}, {"rows", rows}};
       result["applied"] = session.ApplyStageSetting(step["apply"].get<int>());
     }
+    if (step.contains("transformer")) {
+      const json& t = step["transformer"];
+      const ChainTexts texts{Text(t, "ratio"), Text(t, "Rp"),   Text(t, "Rs2"),
+                             Text(t, "C1"),    Text(t, "Rsec"), Text(t, "rated")};
+      const auto object = [](const ChainPanel& panel) {
+        json rows = json::array();
+        for (const ChainPanelRow& row : panel.rows) rows.push_back({row.label, row.value});
+        return json{{"problem", panel.problem}, {"rows", rows}, {"rsec", FieldBytesToUtf8(panel.rsecText)}};
+      };
+      result["transformer"] = object(session.TransformerPanel(texts));
+      if (step.contains("wanted"))
+        result["solved"] = object(session.SolveSecondaryResistor(texts, step["wanted"].get<std::string>()));
+    }
     if (step.contains("plot")) {
       json plots = json::array();
       for (const json& p : step["plot"]) plots.push_back(Plot(session, p[0], p[1], p[2]));
       result["plot"] = plots;
     }
+    if (step.contains("closeTransformer")) session.CloseTransformerPanel();
     result["state"] = State(session);
     out.push_back({{"name", step["name"]}, {"result", result}});
   }

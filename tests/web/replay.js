@@ -83,7 +83,12 @@ async function main() {
       result.stage = { error: r.error, input: r.input, count: r.count, rows: core.stageRows(0, 5) };
       result.applied = core.applyStageSetting(step.apply);
     }
+    if (step.transformer) {
+      result.transformer = core.transformerPanel(step.transformer);
+      if ('wanted' in step) result.solved = core.solveSecondaryResistor(step.transformer, step.wanted);
+    }
     if (step.plot) result.plot = step.plot.map(([w, h, ratio]) => plot(core, w, h, ratio));
+    if (step.closeTransformer) core.closeTransformerPanel();
     result.state = state(core);
     try {
       assert.deepStrictEqual(result, expected[i].result);

@@ -9,6 +9,7 @@ import { readLink, reportLink, wireLink } from './link.js';
 import { registerWorker } from './install.js';
 import { loadCore } from './load.js';
 import { wireMap } from './map.js';
+import { wireTransformer } from './transformer.js';
 import { sync, wireWindow } from './window.js';
 
 function wireHelp() {
@@ -32,6 +33,7 @@ function start(core) {
   wireHelp();
   wireLink();
   wireMap();
+  wireTransformer();
   layoutPlot();
   if (!restorePresets()) core.run('Reset');
   const link = readLink(location.hash.replace(/^#/, ''));

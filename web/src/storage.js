@@ -5,6 +5,7 @@ import { TEXTS } from './texts.js';
 
 export const STORE_PRESETS = 'varnholt.presets';
 export const STORE_STAGE = 'varnholt.stageSettings';
+export const STORE_TRANSFORMER = 'varnholt.transformer';
 let warned = false;
 
 export function store(key, value) {

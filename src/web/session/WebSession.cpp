@@ -1,6 +1,7 @@
 #include "WebSession.h"
 
 #include "LabelledPixelCanvas.h"
+#include "chain/ChainPlot.h"
 
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
@@ -93,13 +94,17 @@ void WebSession::UseSamplePresets() {
 
 std::vector<PlotExtraCurve> WebSession::ExtraCurves() const {
   std::vector<PlotExtraCurve> extras;
+  if (m_transformerCurve) extras.push_back(*m_transformerCurve);
   if (!m_stageResult.error.empty()) return extras;
   for (int index : m_compared) {
     const StageSettingRow* row = StageRowAt(index);
     if (row == nullptr || extras.size() == kMaxExtraCurves) continue;
     if (m_view.CurveCurrent() && row->F == m_view.CurveF() && row->Q == m_view.CurveQ()) continue;
-    extras.push_back(
-        {row->F, row->Q, ExtraCurveColour(extras.size()), SettingLegendName(m_stageResult, *row)});
+    PlotExtraCurve curve{row->F, row->Q, ExtraCurveColour(extras.size()),
+                         SettingLegendName(m_stageResult, *row)};
+    if (const std::optional<ChainValues> chain = RowChain(m_stageResult, *row))
+      curve.levelDb = [c = *chain](double f) { return ChainLevelDb(c, f); };
+    extras.push_back(std::move(curve));
   }
   return extras;
 }
@@ -195,6 +200,25 @@ bool WebSession::WantedFromFields(std::string& F, std::string& Q) const {
   F = FieldBytesToUtf8(std::string(Trimmed(f)));
   Q = FieldBytesToUtf8(std::string(Trimmed(q)));
   return true;
+}
+
+ChainPanelInput WebSession::PanelInput(const ChainTexts& t) const {
+  ChainPanelInput in{
+      m_view.Text(Field::L), m_view.Text(Field::RS), m_view.Text(Field::C), m_view.Text(Field::RL), {}};
+  in.texts = {Utf8ToFieldBytes(t.ratio), Utf8ToFieldBytes(t.Rp),   Utf8ToFieldBytes(t.Rs2),
+              Utf8ToFieldBytes(t.C1),    Utf8ToFieldBytes(t.Rsec), Utf8ToFieldBytes(t.rated)};
+  return in;
+}
+
+ChainPanel WebSession::TransformerPanel(const ChainTexts& utf8Texts) {
+  ChainPanel panel = ComputeChainPanel(PanelInput(utf8Texts));
+  m_transformerCurve.reset();
+  if (panel.chain) m_transformerCurve = ChainPlotCurve(*panel.chain);
+  return panel;
+}
+
+ChainPanel WebSession::SolveSecondaryResistor(const ChainTexts& utf8Texts, std::string_view wantedUtf8) {
+  return SolveChainPanel(PanelInput(utf8Texts), Utf8ToFieldBytes(wantedUtf8));
 }
 
 StageSettingsInput StageInputFromTexts(const std::function<std::string(const char* key)>& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WebView.h"
+#include "chain/ChainPanel.h"
 #include "loads/LoadMapPaint.h"
 #include "loads/StageSettings.h"
 #include "plot/PlotCanvas.h"
@@ -99,7 +100,17 @@ class WebSession {
   // double-click on the window's map; false outside the map.
   bool ApplyMapAt(int width, int height, int x, int y);
 
+  // Step-Up Transformer: the figures for the fields' cartridge and load
+  // through the transformer's texts (UTF-8), as the window's dialog shows
+  // them; the chain's curve is drawn over the plot until the panel closes.
+  ChainPanel TransformerPanel(const ChainTexts& utf8Texts);
+  // The resistor across the secondary for the wanted load (UTF-8).
+  ChainPanel SolveSecondaryResistor(const ChainTexts& utf8Texts, std::string_view wantedUtf8);
+  void CloseTransformerPanel() { m_transformerCurve.reset(); }
+
  private:
+  ChainPanelInput PanelInput(const ChainTexts& utf8Texts) const;
+
   void ReadPresets();
   std::vector<PlotExtraCurve> ExtraCurves() const;
 
@@ -118,6 +129,7 @@ class WebSession {
   LoadMapMarks m_marks;
   int m_sortColumn = -1;
   bool m_sortDescending = false;
+  std::optional<PlotExtraCurve> m_transformerCurve;  // while the transformer panel is open
 };
 
 // The finder's inputs from the page's texts, looked up by key ("L", "cList",
