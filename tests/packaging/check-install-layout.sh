@@ -26,7 +26,7 @@ share/metainfo/org.varnholt.Varnholt.metainfo.xml"
 if [ "$web" = with-web ]; then
   expected=$(printf '%s\n' "$expected" share/varnholt/web/{guide/page.htm,index.html,manifest.webmanifest,sw.js} \
     share/varnholt/web/icons/{favicon.png,varnholt-192.png,varnholt-512.png} \
-    share/varnholt/web/{page.css,page.js,varnholt-core.js} | LC_ALL=C sort)
+    share/varnholt/web/{page.css,page.js,varnholt-core.js,varnholt-core-wasm.js,varnholt-core.wasm} | LC_ALL=C sort)
 fi
 
 status=0
