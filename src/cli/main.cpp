@@ -3,10 +3,12 @@
 #include "Report.h"
 #include "ValueArgument.h"
 #include "Version.h"
+#include "engnum/QuotedText.h"
 #include "files/CommandLine.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -78,6 +80,16 @@ int main(int argc, char** argv) {
   // On Windows the parser would take "/path/file.txt" for an option "/path";
   // the options are written the same way on every system.
   app.allow_windows_style_options(false);
+  // The parser's own refusals quote arguments too: shown as every other message is.
+  app.failure_message([](const CLI::App* failed, const CLI::Error& e) {
+    const std::string text = CLI::FailureMessage::simple(failed, e);
+    std::string shown;
+    for (std::size_t begin = 0, end; begin < text.size(); begin = end + 1) {
+      end = std::min(text.find('\n', begin), text.size());
+      shown += ShownText(std::string_view(text).substr(begin, end - begin)) + '\n';
+    }
+    return shown;
+  });
 
   Output output;
   NetworkArgs network;

@@ -119,6 +119,10 @@ TEST(Usage, ParserErrorsExitWithTwoHelpAndVersionWithZero) {
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err, "");
   }
+  // The parser's own messages quote arguments as every other message does.
+  EXPECT_EQ(
+      RunCalc({"calc", "--\xC2\x9B"}).err,
+      "The following argument was not expected: --\xEF\xBF\xBD\nRun with --help for more information.\n");
   EXPECT_EQ(RunCalc({"--version"}).out, "varnholt-calc " VARNHOLT_VERSION "\n");
   for (const Args& args : {Args{"--help"}, Args{"solve", "full", "--help"}, Args{"table", "--help"}}) {
     const CalcRun help = RunCalc(args);
