@@ -152,7 +152,7 @@ class Reader {
     if (Failed()) return std::nullopt;
     const std::string field = text.substr(0, kMaxFieldText - 1);
     const double value = ParseEngValue(field.c_str());
-    if (value > 0.0) return value;
+    if (value > 0.0 && std::isfinite(value)) return value;  // a field may read as infinity
     double strict = 0.0;
     if (Trimmed(field).empty()) {
       Fail(input, std::string(NameOf(input)) + " is empty");

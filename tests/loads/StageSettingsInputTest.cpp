@@ -80,6 +80,13 @@ const BadInput kBadInputs[] = {
        in.targetF = "15k";
      },
      StageInput::TargetQ, "Q wanted is empty"},
+    // The window's RL, read as its field: a text that reads as infinity is no resistance.
+    {"WindowRLInfinite",
+     [](StageSettingsInput& in) {
+       in.rBase = "";
+       in.RL = "362e03134";
+     },
+     StageInput::RL, "Cannot read \"362e03134\" in the window's RL"},
     {"NoResistanceAnywhere", [](StageSettingsInput& in) { in.rBase = ""; }, StageInput::RBase,
      "Every setting leaves the stage without a resistance"},
     // The first fault in reading order is named.
