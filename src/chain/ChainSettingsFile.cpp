@@ -3,7 +3,7 @@
 #include "engnum/FieldTextUtf8.h"
 #include "engnum/StrictValue.h"
 #include "files/FilePath.h"
-#include "files/SafeFile.h"
+#include "files/SettingsFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -53,39 +53,22 @@ std::string ChainSettingsFileText(const ChainSettings& s) {
 }
 
 void ReadChainSettingsFileText(std::string_view text, ChainSettings& s) {
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    const std::string_view key = line.substr(0, equals);
-    const std::string bytes = Utf8ToFieldBytes(line.substr(equals + 1));
-    if (!Usable(key, bytes)) continue;
+  ForEachSetting(text, [&](std::string_view key, std::string_view value) {
+    const std::string bytes = Utf8ToFieldBytes(value);
+    if (!Usable(key, bytes)) return;
     if (key == "wantedLoad") s.wantedLoad = bytes;
     for (const Key& k : kKeys)
       if (key == k.name) s.texts.*k.slot = bytes;
-  }
+  });
 }
 
 bool LoadChainSettingsFile(const std::string& path, ChainSettings& s) {
-  std::FILE* file = path.empty() ? nullptr : OpenFileUtf8(path, "rb");
-  if (file == nullptr) return false;
   std::string text;
-  char chunk[4096];
-  std::size_t count;
-  while (text.size() <= kMaxFileSize && (count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-    text.append(chunk, count);
-  std::fclose(file);
-  // A file this large is not ours: it is read as holding nothing.
-  if (text.size() <= kMaxFileSize) ReadChainSettingsFileText(text, s);
+  if (!ReadSettingsFile(path, kMaxFileSize, text)) return false;
+  ReadChainSettingsFileText(text, s);
   return true;
 }
 
 std::string SaveChainSettingsFile(const std::string& path, const ChainSettings& s) {
-  std::error_code error;
-  std::filesystem::create_directories(PathFromUtf8(path).parent_path(), error);
-  if (error) return error.message();
-  return WriteFileSafely(path, ChainSettingsFileText(s));
+  return SaveSettingsFile(path, ChainSettingsFileText(s));
 }

@@ -4,7 +4,7 @@
 #include "engnum/FieldTextUtf8.h"
 #include "engnum/StrictValue.h"
 #include "files/FilePath.h"
-#include "files/SafeFile.h"
+#include "files/SettingsFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -105,34 +105,18 @@ std::string StageSettingsFileText(const StageSettingsInput& in) {
 }
 
 void ReadStageSettingsFileText(std::string_view text, StageSettingsInput& in) {
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    SetStoredStageInput(in, line.substr(0, equals), Utf8ToFieldBytes(line.substr(equals + 1)));
-  }
+  ForEachSetting(text, [&](std::string_view key, std::string_view value) {
+    SetStoredStageInput(in, key, Utf8ToFieldBytes(value));
+  });
 }
 
 bool LoadStageSettingsFile(const std::string& path, StageSettingsInput& in) {
-  std::FILE* file = path.empty() ? nullptr : OpenFileUtf8(path, "rb");
-  if (file == nullptr) return false;
   std::string text;
-  char chunk[4096];
-  std::size_t count;
-  while (text.size() <= kMaxFileSize && (count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-    text.append(chunk, count);
-  std::fclose(file);
-  // A file this large is not ours: it is read as holding nothing.
-  if (text.size() <= kMaxFileSize) ReadStageSettingsFileText(text, in);
+  if (!ReadSettingsFile(path, kMaxFileSize, text)) return false;
+  ReadStageSettingsFileText(text, in);
   return true;
 }
 
 std::string SaveStageSettingsFile(const std::string& path, const StageSettingsInput& in) {
-  std::error_code error;
-  std::filesystem::create_directories(PathFromUtf8(path).parent_path(), error);
-  if (error) return error.message();
-  return WriteFileSafely(path, StageSettingsFileText(in));
+  return SaveSettingsFile(path, StageSettingsFileText(in));
 }
