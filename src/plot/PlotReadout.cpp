@@ -5,6 +5,7 @@
 #include "engnum/NumberText.h"
 #include "engnum/SignedText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -76,6 +77,21 @@ std::string PlotDescription(const ResponsePlotView& view) {
     text = "No peak";
   }
   return text + "; -3 dB at " + FrequencyText(*fall) + "; 20kHz: " + SignedDbText(*at20k);
+}
+
+std::string PlotLegendText(const ResponsePlotView& view, const std::vector<PlotExtraCurve>& extras) {
+  if (extras.empty() || !ResponsePlotFrameUsable(view)) return {};
+  std::string text;
+  if (HasResponseCurve(view))
+    text = view.m_bShowCurve != 0 ? "Black: as calculated" : "Grey: as last calculated";
+  for (std::size_t i = 0; i < std::min(extras.size(), kMaxExtraCurves); ++i) {
+    if (!text.empty()) text += "; ";
+    if (!extras[i].colourName.empty()) text += extras[i].colourName + ": ";
+    text += extras[i].name;
+  }
+  // Without a curve of its own the line starts with a colour's name.
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text;
 }
 
 std::string PlotDataTsv(const ResponsePlotView& view, const PlotRect& client) {

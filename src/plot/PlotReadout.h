@@ -24,6 +24,12 @@ std::string PlotReadoutText(const ResponsePlotView& view, const PlotRect& client
 // to 20 kHz; resonance at 3.248MHz".
 std::string PlotDescription(const ResponsePlotView& view);
 
+// The legend in words, for those who cannot see the picture: the view's own
+// curve, then each extra curve that the paint names, by colour and with the
+// name the legend shows: "Black: as calculated; blue: 47p, 47k; vermilion:
+// 150p, 47k". Empty without extra curves.
+std::string PlotLegendText(const ResponsePlotView& view, const std::vector<PlotExtraCurve>& extras);
+
 // Tab-separated data of the curve: a header line, then frequency (Hz), level
 // (dB) and phase (degrees) at each column of the logical client area, every
 // line ended by '\n'. Only the header when there is no curve.

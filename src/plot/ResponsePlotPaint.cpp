@@ -33,22 +33,39 @@ int DevicePixels(int logical, double ratio) {
   return ratio == 1.0 ? logical : TruncToPixels(logical * ratio);
 }
 
+// The top of the frequency labels' line, and the height a label's line takes
+// (the window's font is 10.5 pixels high), both in device pixels.
+int FrequencyLabelRow(const PlotFrame& frame, double ratio) {
+  return frame.client.bottom - DevicePixels(20, ratio);
+}
+int LabelLine(double ratio) { return DevicePixels(12, ratio); }
+// How far a frequency label reaches right of its decade's line at most
+// ("100MHz" starts 20 pixels left of it and is 36.4 wide).
+int FrequencyLabelReach(double ratio) { return DevicePixels(17, ratio); }
+
 void DrawFrequencyLabels(PlotCanvas& canvas, const PlotFrame& frame, double firstDecade, double ratio) {
   const PlotRect& client = frame.client;
   const int offset = DevicePixels(20, ratio);
   if (!(firstDecade > 0)) return;
   for (double f = firstDecade; frame.ColumnOf(f) < client.right; f *= 10) {
+    // At some widths a decade's line falls so near the right edge that its
+    // label would be cut off there.
+    if (frame.ColumnOf(f) + FrequencyLabelReach(ratio) > client.right) continue;
     char text[kEngTextSize + 2];
     FormatEngValue(f, 4, text, kEngTextSize);
     std::strcat(text, "Hz");
-    ClippedTextOut(canvas, frame.ColumnOf(f) - offset, client.bottom - offset, text);
+    ClippedTextOut(canvas, frame.ColumnOf(f) - offset, FrequencyLabelRow(frame, ratio), text);
   }
 }
 
+// A level whose label would run into the frequencies' line or below it, as
+// the grid falls at some heights other than the window's, goes unlabelled.
 void DrawLevelLabels(PlotCanvas& canvas, const PlotFrame& frame, int firstLevel, double ratio) {
   const PlotRect& client = frame.client;
   const int indent = DevicePixels(10, ratio);
+  const int lowest = FrequencyLabelRow(frame, ratio) - LabelLine(ratio);
   for (int d = firstLevel; frame.RowOf(d) > client.top; d += 10) {
+    if (frame.RowOf(d) > lowest) continue;
     char text[16];
     char* end = std::to_chars(text, text + sizeof text - 3, d).ptr;
     std::memcpy(end, "dB", 3);
@@ -174,6 +191,12 @@ PlotColour ExtraCurveColour(std::size_t index) {
   // Blue, vermilion, bluish green, reddish purple, orange; as 0x00BBGGRR.
   static constexpr PlotColour kColours[kMaxExtraCurves] = {0xB27200, 0x005ED5, 0x739E00, 0xA779CC, 0x009FE6};
   return kColours[index % kMaxExtraCurves];
+}
+
+const char* ExtraCurveColourName(std::size_t index) {
+  static constexpr const char* kNames[kMaxExtraCurves] = {"blue", "vermilion", "bluish green",
+                                                          "reddish purple", "orange"};
+  return kNames[index % kMaxExtraCurves];
 }
 
 bool ResponsePlotFrameUsable(const ResponsePlotView& view) {

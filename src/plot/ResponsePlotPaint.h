@@ -35,12 +35,14 @@ inline constexpr PlotColour kLabelColour = 0x000000;
 // resonant frequency and quality factor, its colour, and its name in the
 // legend (8-bit text, 0xB5 the micro sign). A curve that is not of that form
 // gives its level instead: dB at a frequency (hertz), drawn in place of F and Q.
+// The colour's name ("blue") says the legend in words.
 struct PlotExtraCurve {
   double F;
   double Q;
   PlotColour colour;
   std::string name;
   std::function<double(double)> levelDb = {};
+  std::string colourName = {};
 };
 
 inline constexpr std::size_t kMaxExtraCurves = 5;
@@ -49,6 +51,8 @@ inline constexpr std::size_t kMaxExtraCurves = 5;
 // Ito's colours that readers with any common colour blindness tell apart,
 // without their yellow, which is too light on white.
 PlotColour ExtraCurveColour(std::size_t index);
+// That colour's name in words: "blue", "vermilion", ...
+const char* ExtraCurveColourName(std::size_t index);
 
 // True when the view holds a curve to draw: F and Q are finite and positive.
 // Before the first computation they hold no such value and no curve is drawn.

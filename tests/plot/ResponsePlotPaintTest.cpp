@@ -1,13 +1,16 @@
 #include "PaintRecording.h"
+#include "plot/WindowPlot.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -225,7 +228,8 @@ TEST(ResponsePlotPaint, OtherSizeMovesTheCentre) {
 
 // At 256 x 256 the 100 kHz decade falls on column right and 10 dB on row top:
 // both end their loops unlabelled and undrawn. -30 dB falls on row bottom,
-// which the inclusive test lets through.
+// which the inclusive test lets through: drawn, but unlabelled, as its label
+// would lie under the frequencies' line.
 TEST(ResponsePlotPaint, LoopsEndOnTheRightAndTopBounds) {
   const RecordingCanvas canvas = RecordPaint(DefaultView(), 256, 256);
   for (const Label& label : Labels(canvas)) {
@@ -238,7 +242,37 @@ TEST(ResponsePlotPaint, LoopsEndOnTheRightAndTopBounds) {
   EXPECT_EQ(rows.front(), Line(256, kMajor));
   EXPECT_EQ(rows.back().first, 7);  // 9 dB
   EXPECT_FALSE(HasCall(canvas, Op::kLineTo, 256, 0));
-  EXPECT_EQ(Labels(canvas).at(1), Label("-30dB", 10, 256));
+  EXPECT_EQ(Labels(canvas).at(1), Label("-20dB", 10, 192));
+}
+
+// At every width the page paints, from a small phone's column up, in the
+// window's proportions and with a full legend, no label's cell runs into
+// another's or out of the picture.
+TEST(ResponsePlotPaint, LabelsKeepApartAtEveryWidth) {
+  const PlotTextStyle style = WindowPlotTextStyle();
+  std::vector<PlotExtraCurve> extras;
+  for (std::size_t i = 0; i < kMaxExtraCurves; ++i)
+    extras.push_back({5000.0 * (i + 1), 1, ExtraCurveColour(i), "150p + 220p, 47k || 100k"});
+  for (int width = 280; width <= 1400; ++width) {
+    const int height = (width * 325 + 176) / 352;
+    RecordingCanvas canvas({0, 0, width, height});
+    PaintResponsePlot(CurveView(10000, 1, 1), canvas, extras);
+    std::vector<std::pair<std::string, PlotRect>> cells;
+    for (const Call& c : canvas.calls) {
+      if (c.op != Op::kTextOut) continue;
+      const PlotRect cell{c.x, c.y, c.x + static_cast<int>(std::ceil(style.advance(c.text))),
+                          c.y + static_cast<int>(std::ceil(style.height))};
+      EXPECT_TRUE(cell.left >= 0 && cell.top >= 0 && cell.right <= width && cell.bottom <= height)
+          << c.text << " at " << width;
+      for (const auto& [text, other] : cells) {
+        EXPECT_TRUE(cell.right <= other.left || other.right <= cell.left || cell.bottom <= other.top ||
+                    other.bottom <= cell.top)
+            << c.text << " on " << text << " at " << width;
+      }
+      cells.emplace_back(c.text, cell);
+    }
+    EXPECT_GE(cells.size(), 5u + kMaxExtraCurves) << width;
+  }
 }
 
 TEST(ResponsePlotPaint, LabelWithItsAnchorOutsideIsDroppedWhole) {

@@ -15,6 +15,9 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
@@ -22,6 +25,12 @@ from selenium.webdriver.support.ui import Select, WebDriverWait
 PAGE, AXE = sys.argv[1], sys.argv[2]
 DEFAULTS_DESCRIPTION = "Peak +3.15 dB at 15.66kHz; -3 dB at 25.79kHz; 20kHz: +1.61 dB"
 FIELDS = ["L", "RS", "C", "RL", "F", "Q"]
+# Whether the plot has pixels in each of the window's five compare colours, in order.
+COMPARE_COLOURS = (
+    "const c = document.getElementById('plot'); const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;"
+    "return [[0, 114, 178], [213, 94, 0], [0, 158, 115], [204, 121, 167], [230, 159, 0]].map(k => {"
+    "  let n = 0; for (let i = 0; i < d.length; i += 4)"
+    "    if (d[i] === k[0] && d[i + 1] === k[1] && d[i + 2] === k[2]) ++n; return n > 20; });")
 SAMPLE_NAMES = ["Alpha MM-1 (example)", "Beta MM-2 (example)", "Gamma MM-3 (example)",
                 "Sigma MC-1 (example)", "Tau MC-2 (example)", "Upsilon MC-3 (example)"]
 
@@ -421,6 +430,11 @@ class Page(unittest.TestCase):
             states = [("first view", ""),
                       ("serial Q explained", "document.querySelector('.explain').open = true"),
                       ("finder", "document.getElementById('find-settings').click()"),
+                      ("switches in parallel",
+                       "for (const [id, v] of [['st-cList', '47p 100p 150p 220p 330p'], ['st-cMode', 'switches'],"
+                       "  ['st-rList', '47k 100k 1k 10k'], ['st-rMode', 'switches']]) {"
+                       "  const e = document.getElementById(id); e.value = v;"
+                       "  e.dispatchEvent(new Event(e.tagName === 'SELECT' ? 'change' : 'input')); }"),
                       ("all columns", "document.getElementById('st-all-columns').click()"),
                       ("load map", "document.getElementById('st-all-columns').click();"
                                    "document.getElementById('st-map').click()")]
@@ -433,6 +447,9 @@ class Page(unittest.TestCase):
             headings = self.driver.find_elements(By.CSS_SELECTOR, "#st-table thead th")
             self.assertTrue(all(h.is_displayed() for h in headings[:2]))
             self.assertEqual([h.is_displayed() for h in headings[1:4]], [True, False, False])
+            # The deviation in view beside the longest settings, without scrolling the table.
+            wrap = self.driver.find_element(By.CSS_SELECTOR, ".table-wrap").rect
+            self.assertLessEqual(headings[8].rect["x"] + headings[8].rect["width"], wrap["x"] + wrap["width"])
             self.assertTrue(all(label.is_displayed() for label in
                                 self.driver.find_elements(By.CSS_SELECTOR, "#stage label")))
         finally:
@@ -445,16 +462,17 @@ class Page(unittest.TestCase):
         self.wait_ranked()
         self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")[0].click()
         self.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.ARROW_DOWN, Keys.ARROW_DOWN)
-        # Pixels in each of the window's five compare colours, in order.
-        colours = ("const c = document.getElementById('plot'); const d = c.getContext('2d')"
-                   ".getImageData(0, 0, c.width, c.height).data;"
-                   "return [[0, 114, 178], [213, 94, 0], [0, 158, 115], [204, 121, 167], [230, 159, 0]].map(k => {"
-                   "  let n = 0; for (let i = 0; i < d.length; i += 4)"
-                   "    if (d[i] === k[0] && d[i + 1] === k[1] && d[i + 2] === k[2]) ++n; return n > 20; });")
-        self.assertEqual(self.driver.execute_script(colours), [True, True, True, False, False])
+        self.assertEqual(self.driver.execute_script(COMPARE_COLOURS), [True, True, True, False, False])
+        # The legend in words under the plot, and as the plot's description.
+        settings = [r.find_elements(By.TAG_NAME, "td")[1].text
+                    for r in self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")[:3]]
+        legend = "Black: as calculated; blue: %s; vermilion: %s; bluish green: %s" % tuple(settings)
+        self.assertEqual(self.el("legend").text, legend)
+        self.assertIn("legend", self.el("plot").get_attribute("aria-describedby").split())
         self.assertEqual(self.axe_violations(), [])
         self.el("st-close").click()
-        self.assertEqual(self.driver.execute_script(colours), [False] * 5)
+        self.assertEqual(self.driver.execute_script(COMPARE_COLOURS), [False] * 5)
+        self.assertFalse(self.el("legend").is_displayed())
         # The map: painted, read out under the pointer, a double-click applies that load.
         self.el("find-settings").click()
         self.el("st-map").click()
@@ -473,6 +491,33 @@ class Page(unittest.TestCase):
         self.el("map-svg").click()
         path = os.path.join(self.downloads, "load-map.svg")
         WebDriverWait(self.driver, 10).until(lambda d: os.path.exists(path) and os.path.getsize(path) > 0)
+
+    def taps(self, *elements):
+        """Quick taps of a finger, one on each element, as one touch pointer's actions."""
+        finger = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        for element in elements:
+            finger.pointer_action.move_to(element).pointer_down().pointer_up().pause(0.05)
+        finger.perform()
+
+    def test_touch_taps_toggle_rows_and_a_double_tap_applies_on_the_map(self):
+        self.open_page()
+        self.el("find-settings").click()
+        self.el("st-cList").send_keys("47p 150p 220p 330p")
+        self.wait_ranked()
+        rows = self.el("st-table").find_elements(By.CSS_SELECTOR, "tbody tr")
+        before = self.fields()
+        # The first row stands selected; each tap toggles one more, the last
+        # one on and off again. Quick taps never apply a row.
+        self.taps(rows[1], rows[2], rows[3], rows[3])
+        self.assertEqual([r.get_attribute("aria-selected") for r in rows], ["true", "true", "true", "false"])
+        self.assertEqual(self.driver.execute_script(COMPARE_COLOURS), [True, True, True, False, False])
+        self.assertEqual(self.fields(), before)
+        self.el("st-map").click()
+        self.taps(self.el("map"), self.el("map"))
+        readout = self.el("map-readout").text
+        self.assertEqual(self.fields()[2:4], readout.split()[1:4:2])
+        self.assertNotEqual(self.fields()[2], before[2])
+        self.assertFalse(self.dialog_open())
 
     def test_service_worker_serves_the_page_with_the_server_stopped(self):
         self.driver.get_log("browser")  # what earlier tests left

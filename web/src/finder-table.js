@@ -138,5 +138,7 @@ export function wireTable(apply, paint) {
       if (body().rows.length) apply();
     }
   });
-  $('st-table').addEventListener('dblclick', (e) => { if (e.target.closest('tbody tr')) apply(); });
+  // Two quick taps toggle a row twice; Chromium then also reports a dblclick,
+  // which must not apply the row as a mouse's double-click does.
+  $('st-table').addEventListener('dblclick', (e) => { if (!touch && e.target.closest('tbody tr')) apply(); });
 }

@@ -65,11 +65,14 @@ export function wireMap() {
   $('map-close').addEventListener('click', closeMap);
   map.addEventListener('pointermove', readout);
   map.addEventListener('pointerdown', readout);
-  map.addEventListener('dblclick', applyAt);
-  // A double tap: two taps close in time and place.
+  // A double tap: two taps close in time and place. Not every browser makes
+  // one a dblclick, and one that does would apply the load a second time.
   let lastTap = null;
+  let touch = false;
+  map.addEventListener('dblclick', (e) => { if (!touch) applyAt(e); });
   map.addEventListener('pointerup', (e) => {
-    if (e.pointerType !== 'touch') return;
+    touch = e.pointerType === 'touch';
+    if (!touch) return;
     const now = performance.now();
     if (lastTap && now - lastTap.time < 400 && Math.hypot(e.clientX - lastTap.x, e.clientY - lastTap.y) < 24) {
       applyAt(e);

@@ -36,6 +36,10 @@ export function putPicture(canvas, picture, ratio) {
 export function paint() {
   const ratio = window.devicePixelRatio || 1;
   putPicture($('plot'), page.core.paint(plotSize.width, plotSize.height, ratio), ratio);
+  // The legend painted on the canvas, in words under it.
+  const legend = page.core.legend();
+  $('legend').textContent = legend;
+  $('legend').hidden = legend === '';
 }
 
 function showReadout(event) {

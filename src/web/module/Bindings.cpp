@@ -121,5 +121,7 @@ EMSCRIPTEN_BINDINGS(varnholt) {
   emscripten::function(
       "svg", +[](int w, int h) { return Session().Svg(w, h); });
   emscripten::function("paint", &Paint);
+  emscripten::function(
+      "legend", +[] { return Session().Legend(); });
   emscripten::function("readValueProblem", &ReadValueProblem);
 }

@@ -102,6 +102,7 @@ std::vector<PlotExtraCurve> WebSession::ExtraCurves() const {
     if (m_view.CurveCurrent() && row->F == m_view.CurveF() && row->Q == m_view.CurveQ()) continue;
     PlotExtraCurve curve{row->F, row->Q, ExtraCurveColour(extras.size()),
                          SettingLegendName(m_stageResult, *row)};
+    curve.colourName = ExtraCurveColourName(extras.size());
     if (const std::optional<ChainValues> chain = RowChain(m_stageResult, *row))
       curve.levelDb = [c = *chain](double f) { return ChainLevelDb(c, f); };
     extras.push_back(std::move(curve));
@@ -116,6 +117,10 @@ std::string WebSession::Readout(int width, int height, int x, int y) const {
 }
 
 std::string WebSession::Description() const { return FieldBytesToUtf8(PlotDescription(PlotViewOf(m_view))); }
+
+std::string WebSession::Legend() const {
+  return FieldBytesToUtf8(PlotLegendText(PlotViewOf(m_view), ExtraCurves()));
+}
 
 std::string WebSession::DataTsv(int width, int height) const {
   return FieldBytesToUtf8(PlotDataTsv(PlotViewOf(m_view), {0, 0, width, height}));

@@ -49,6 +49,8 @@ class WebSession {
   // The plot, in logical pixels of a client area `width` x `height`.
   std::string Readout(int width, int height, int x, int y) const;
   std::string Description() const;
+  // The legend of the curves drawn over the plot, in words; empty without any.
+  std::string Legend() const;
   std::string DataTsv(int width, int height) const;
   std::string Svg(int width, int height) const;
 
