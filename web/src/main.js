@@ -24,6 +24,17 @@ function wireHelp() {
 function start(core) {
   timings.coreAt = performance.now();
   page.core = core;
+  // Opens with an answer: the starting values calculated, before anything
+  // else is set up. Starting values that cannot be read leave F and Q empty
+  // without a box.
+  layoutPlot();
+  if (!restorePresets()) core.run('Reset');
+  const link = readLink(location.hash.replace(/^#/, ''));
+  for (const [index, text] of Object.entries(link.fields)) core.setField(Number(index), text);
+  core.run('Calculate');
+  core.takeMessages();
+  sync();
+
   $('version').textContent = core.version();
   wireMessages();
   wireWindow();
@@ -34,16 +45,7 @@ function start(core) {
   wireLink();
   wireMap();
   wireTransformer();
-  layoutPlot();
-  if (!restorePresets()) core.run('Reset');
-  const link = readLink(location.hash.replace(/^#/, ''));
   restoreStage(link.stage);
-  for (const [index, text] of Object.entries(link.fields)) core.setField(Number(index), text);
-  // Opens with an answer: the starting values calculated. Starting values that
-  // cannot be read leave F and Q empty without a box.
-  core.run('Calculate');
-  core.takeMessages();
-  sync();
   if (link.stage) openStage();
   reportLink(link.problems);
   // A link pasted into the address bar of the open page.

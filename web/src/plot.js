@@ -22,7 +22,10 @@ export function putPicture(canvas, picture, ratio) {
   canvas.width = picture.width;
   canvas.height = picture.height;
   const context = canvas.getContext('2d');
-  context.putImageData(new ImageData(new Uint8ClampedArray(picture.pixels.buffer), picture.width, picture.height), 0, 0);
+  // The pixels are a view of the core's memory, copied into the canvas here.
+  const pixels = picture.pixels;
+  const data = new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length);
+  context.putImageData(new ImageData(data, picture.width, picture.height), 0, 0);
   const font = picture.font;
   context.font = (font.pixelSize * ratio) + 'px "' + font.family + '", sans-serif';
   context.textBaseline = 'alphabetic';

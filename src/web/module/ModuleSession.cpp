@@ -28,7 +28,7 @@ emscripten::val PictureOf(const std::vector<std::uint32_t>& pixels, int width, i
   picture.set("width", width);
   picture.set("height", height);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(pixels.data());
-  picture.set("pixels", val(emscripten::typed_memory_view(pixels.size() * 4, bytes)).call<val>("slice"));
+  picture.set("pixels", val(emscripten::typed_memory_view(pixels.size() * 4, bytes)));
   val array = val::array();
   for (const WebSession::Label& label : labels) {
     val item = val::object();

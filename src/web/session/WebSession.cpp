@@ -19,6 +19,7 @@
 #include "presets/PresetCommands.h"
 
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -136,7 +137,10 @@ void WebSession::Paint(int width, int height, double ratio, std::vector<std::uin
   deviceWidth = static_cast<int>(std::ceil(width * ratio));
   deviceHeight = static_cast<int>(std::ceil(height * ratio));
   if (deviceWidth <= 0 || deviceHeight <= 0) deviceWidth = deviceHeight = 0;
-  pixels.assign(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0);
+  // Kept from the last paint when the size is the same, and cleared at once:
+  // assign() stores a pixel at a time in the page's size-optimised build.
+  pixels.resize(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight));
+  if (!pixels.empty()) std::memset(pixels.data(), 0, pixels.size() * sizeof(std::uint32_t));
   labels.clear();
   LabelledPixelCanvas canvas(pixels, deviceWidth, deviceHeight, ratio, labels);
   PaintResponsePlot(PlotViewOf(m_view), canvas, ExtraCurves());
