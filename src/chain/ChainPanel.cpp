@@ -3,6 +3,7 @@
 #include "chain/ChainFigures.h"
 #include "chain/SecondaryResistor.h"
 #include "circuit/CommandView.h"
+#include "circuit/ResponseFigures.h"
 #include "engnum/EngValue.h"
 #include "engnum/FieldTextUtf8.h"
 #include "engnum/SignedText.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr double kBandEdgeHz = 20000.0;
 constexpr const char* kNone = "\xE2\x80\x94";  // em dash
 
 std::string Eng(double v, const char* unit) { return FieldBytesToUtf8(FormatEngValue(v, 4)) + unit; }
@@ -51,7 +51,7 @@ ChainPanel ComputeChainPanel(const ChainPanelInput& in) {
   ChainReading reading;
   const std::optional<ChainValues> chain = Read(in, reading, panel.problem);
   if (!chain) return panel;
-  const auto fig = ComputeChainFigures(*chain, reading.ratedMv, kBandEdgeHz, panel.problem);
+  const auto fig = ComputeChainFigures(*chain, reading.ratedMv, kAudibleHighHz, panel.problem);
   if (!fig) return panel;
   const CurveFigures& r = fig->curve;
   const std::string ratio = "1:" + FieldBytesToUtf8(FormatEngValue(chain->N, 4));

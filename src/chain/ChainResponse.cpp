@@ -1,7 +1,7 @@
 #include "ChainResponse.h"
 
 #include "circuit/Circuit.h"
-#include "loads/StageSettings.h"
+#include "circuit/ResponseFigures.h"
 
 #include <cmath>
 #include <vector>
@@ -65,8 +65,8 @@ CurveFigures FromClosedForms(const EquivalentNetwork& e, double bandEdgeHz) {
   out.fall05Hz = FallFrequency(F, Q, 0.5);
   out.fall1Hz = FallFrequency(F, Q, 1.0);
   out.fall3Hz = FallFrequency(F, Q, 3.0);
-  out.levelAt20kDb = LevelDb(kLevelCheckHz, F, Q);
-  out.deviationDb = LargestDeviationDb(F, Q, kBandStartHz, bandEdgeHz);
+  out.levelAt20kDb = LevelDb(kAudibleHighHz, F, Q);
+  out.deviationDb = LargestDeviationDb(F, Q, kAudibleLowHz, bandEdgeHz);
   return out;
 }
 
@@ -97,10 +97,10 @@ CurveFigures FromSamples(const ChainValues& chain, double bandEdgeHz) {
   out.fall05Hz = fall(0.5);
   out.fall1Hz = fall(1.0);
   out.fall3Hz = fall(3.0);
-  out.levelAt20kDb = ChainLevelDb(chain, kLevelCheckHz);
+  out.levelAt20kDb = ChainLevelDb(chain, kAudibleHighHz);
   // Largest |level| over the band: its edges and every turn of the curve inside.
-  const double u1 = std::log10(kBandStartHz), u2 = std::log10(bandEdgeHz);
-  double best = ChainLevelDb(chain, kBandStartHz);
+  const double u1 = std::log10(kAudibleLowHz), u2 = std::log10(bandEdgeHz);
+  double best = ChainLevelDb(chain, kAudibleLowHz);
   const auto consider = [&best](double v) {
     if (std::fabs(v) > std::fabs(best)) best = v;
   };

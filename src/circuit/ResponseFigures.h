@@ -8,6 +8,10 @@
 // function gives no figure (nullopt) when F or Q is not a positive finite
 // number, or when a frequency it is handed is negative or not finite.
 
+// The audible band the figures speak of: 20 Hz to 20 kHz.
+inline constexpr double kAudibleLowHz = 20.0;
+inline constexpr double kAudibleHighHz = 20000.0;
+
 // True when F and Q are both positive finite numbers.
 bool IsValidCurve(double F, double Q);
 

@@ -2,14 +2,13 @@
 #include "ValueArgument.h"
 #include "chain/ChainFigures.h"
 #include "chain/SecondaryResistor.h"
+#include "circuit/ResponseFigures.h"
 #include "presets/PresetCommands.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
-
-constexpr double kBandEdgeHz = 20000.0;
 
 const char* OptionOf(ChainInput input) {
   switch (input) {
@@ -37,7 +36,7 @@ double Network(const char* option, const std::optional<std::string>& argument, c
 
 int Figures(const ChainValues& chain, const ChainReading& reading, const Output& output) {
   std::string problem;
-  const auto fig = ComputeChainFigures(chain, reading.ratedMv, kBandEdgeHz, problem);
+  const auto fig = ComputeChainFigures(chain, reading.ratedMv, kAudibleHighHz, problem);
   if (!fig) {
     std::fprintf(output.err, "%s\n", problem.c_str());
     return 1;

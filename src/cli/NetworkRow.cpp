@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr double kBandEdgeHz = 20000.0;
-
 Cell Number(std::optional<double> value) { return Cell{value, {}}; }
 
 }  // namespace
@@ -51,7 +49,7 @@ void AppendNetworkCells(const CliView& view, bool fieldTexts, std::vector<Cell>&
   cells.push_back(Number(FallFrequency(F, Q, 0.5)));
   cells.push_back(Number(FallFrequency(F, Q, 1.0)));
   cells.push_back(Number(FallFrequency(F, Q, 3.0)));
-  cells.push_back(Number(LevelDb(kBandEdgeHz, F, Q)));
+  cells.push_back(Number(LevelDb(kAudibleHighHz, F, Q)));
 }
 
 bool RefuseNonFinite(const std::vector<Column>& columns, const std::vector<Cell>& cells, std::FILE* err) {

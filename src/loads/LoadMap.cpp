@@ -55,7 +55,7 @@ LoadMapNode LoadMapFigures(double L, double RS, double C, double RL, double band
   LoadMapNode node;
   node.F = ResonantFrequency(L, RS, C, RL);
   node.Q = QualityFactor(L, RS, C, RL);
-  node.deviationDb = LargestDeviationDb(node.F, node.Q, kBandStartHz, bandEdge)
+  node.deviationDb = LargestDeviationDb(node.F, node.Q, kAudibleLowHz, bandEdge)
                          .value_or(std::numeric_limits<double>::quiet_NaN());
   return node;
 }

@@ -84,7 +84,7 @@ bool IsAllowed(double value, Allowed allowed) {
     case Allowed::AboveBandStart:
       break;
   }
-  return value > kBandStartHz;
+  return value > kAudibleLowHz;
 }
 
 const char* Requirement(Allowed allowed) {
@@ -459,8 +459,8 @@ StageSettingsResult FindStageSettings(const StageSettingsInput& input) {
       row.F = ResonantFrequency(*L, *RS, row.C, row.RL);
       row.Q = QualityFactor(*L, *RS, row.C, row.RL);
       row.peak = Peak(row.F, row.Q);
-      row.levelAt20k = LevelDb(kLevelCheckHz, row.F, row.Q);
-      row.deviationDb = LargestDeviationDb(row.F, row.Q, kBandStartHz, f2);
+      row.levelAt20k = LevelDb(kAudibleHighHz, row.F, row.Q);
+      row.deviationDb = LargestDeviationDb(row.F, row.Q, kAudibleLowHz, f2);
       if (targetF) {
         const double lf = std::log(row.F / targetF->value);
         const double lq = std::log(row.Q / targetQ->value);

@@ -88,8 +88,6 @@ enum class StageInput {
   TargetLoad
 };
 
-inline constexpr double kBandStartHz = 20.0;
-inline constexpr double kLevelCheckHz = 20000.0;  // the "level at 20 kHz" column
 inline constexpr std::size_t kMaxCombinations = 65536;
 
 struct StageSettingRow {
@@ -101,7 +99,7 @@ struct StageSettingRow {
   double F;                // ResonantFrequency of those values, bit for bit as Calculate;
   double Q;                // QualityFactor, likewise; both NaN with a transformer (no one F and Q)
   std::optional<ResponsePeak> peak;
-  std::optional<double> levelAt20k;   // dB at kLevelCheckHz
+  std::optional<double> levelAt20k;   // dB at kAudibleHighHz
   std::optional<double> deviationDb;  // signed largest deviation over 20 Hz .. band edge
   std::optional<double> distance;     // only when ranking by target or load
   // With a transformer: indexes into tapWords and rsecWords, and the load the

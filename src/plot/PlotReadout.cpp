@@ -15,8 +15,6 @@ namespace {
 // A load whose curve stays this close to 0 dB over the audible band changes
 // nothing a listener hears, however high its resonance rises.
 constexpr double kFlatDb = 0.1;
-constexpr double kAudibleLowHz = 20.0;
-constexpr double kAudibleHighHz = 20000.0;
 
 }  // namespace
 
@@ -65,7 +63,7 @@ std::string PlotDescription(const ResponsePlotView& view) {
   const double F = view.m_dF;
   const double Q = view.m_dQ;
   const auto fall = FallFrequency(F, Q, 3.0);
-  const auto at20k = LevelDb(20000.0, F, Q);
+  const auto at20k = LevelDb(kAudibleHighHz, F, Q);
   if (!IsValidCurve(F, Q) || !fall || !at20k) return "No curve";
   const auto deviation = LargestDeviationDb(F, Q, kAudibleLowHz, kAudibleHighHz);
   if (deviation && std::fabs(*deviation) <= kFlatDb)
