@@ -494,9 +494,9 @@ class Page(unittest.TestCase):
 
     def taps(self, *elements):
         """Quick taps of a finger, one on each element, as one touch pointer's actions."""
-        finger = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        finger = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"), duration=0)
         for element in elements:
-            finger.pointer_action.move_to(element).pointer_down().pointer_up().pause(0.05)
+            finger.pointer_action.move_to(element).pointer_down().pointer_up()
         finger.perform()
 
     def test_touch_taps_toggle_rows_and_a_double_tap_applies_on_the_map(self):
