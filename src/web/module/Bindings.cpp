@@ -75,15 +75,6 @@ std::string OpenPresetFile(const val& bytes) {
       Session().OpenPresetFile(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
 }
 
-val Paint(int width, int height, double ratio) {
-  static std::vector<std::uint32_t> pixels;
-  std::vector<WebSession::Label> labels;
-  int deviceWidth = 0;
-  int deviceHeight = 0;
-  Session().Paint(width, height, ratio, pixels, deviceWidth, deviceHeight, labels);
-  return PictureOf(pixels, deviceWidth, deviceHeight, labels);
-}
-
 // Empty when `text` (UTF-8) is one whole value by the strict reader, else why not.
 std::string ReadValueProblem(const std::string& text) {
   double value = 0.0;
@@ -120,7 +111,7 @@ EMSCRIPTEN_BINDINGS(varnholt) {
       "dataTsv", +[](int w, int h) { return Session().DataTsv(w, h); });
   emscripten::function(
       "svg", +[](int w, int h) { return Session().Svg(w, h); });
-  emscripten::function("paint", &Paint);
+  emscripten::function("paint", &PaintedPicture<&WebSession::Paint>);
   emscripten::function(
       "legend", +[] { return Session().Legend(); });
   emscripten::function("readValueProblem", &ReadValueProblem);

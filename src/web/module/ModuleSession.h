@@ -18,6 +18,19 @@ WebSession& Session();
 emscripten::val PictureOf(const std::vector<std::uint32_t>& pixels, int width, int height,
                           const std::vector<WebSession::Label>& labels);
 
+// A picture painted by one of the session's painters (Paint, PaintMap) at
+// `width` x `height` CSS pixels times `ratio`, into pixels kept for that
+// painter's next picture.
+template <auto paint>
+emscripten::val PaintedPicture(int width, int height, double ratio) {
+  static std::vector<std::uint32_t> pixels;
+  std::vector<WebSession::Label> labels;
+  int deviceWidth = 0;
+  int deviceHeight = 0;
+  (Session().*paint)(width, height, ratio, pixels, deviceWidth, deviceHeight, labels);
+  return PictureOf(pixels, deviceWidth, deviceHeight, labels);
+}
+
 template <typename T>
 emscripten::val ArrayOf(const std::vector<T>& items) {
   emscripten::val array = emscripten::val::array();
