@@ -57,7 +57,7 @@ json State(WebSession& session) {
 }
 
 json Plot(WebSession& session, int w, int h, double ratio) {
-  std::vector<std::uint32_t> pixels;
+  PixelBuffer pixels;
   std::vector<WebSession::Label> labels;
   int dw = 0;
   int dh = 0;

@@ -21,7 +21,7 @@ WebSession& Session() {
   return session;
 }
 
-emscripten::val PictureOf(const std::vector<std::uint32_t>& pixels, int width, int height,
+emscripten::val PictureOf(const PixelBuffer& pixels, int width, int height,
                           const std::vector<WebSession::Label>& labels) {
   using emscripten::val;
   val picture = val::object();

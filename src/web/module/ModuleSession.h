@@ -15,7 +15,7 @@ WebSession& Session();
 // [{x, y, text, colour}], font}. `pixels` is a view of `pixels` in the
 // module's memory, not a copy (allocating a copy of a large picture costs
 // more than the paint): read it before the next call into the module.
-emscripten::val PictureOf(const std::vector<std::uint32_t>& pixels, int width, int height,
+emscripten::val PictureOf(const PixelBuffer& pixels, int width, int height,
                           const std::vector<WebSession::Label>& labels);
 
 // A picture painted by one of the session's painters (Paint, PaintMap) at
@@ -23,7 +23,7 @@ emscripten::val PictureOf(const std::vector<std::uint32_t>& pixels, int width, i
 // painter's next picture.
 template <auto paint>
 emscripten::val PaintedPicture(int width, int height, double ratio) {
-  static std::vector<std::uint32_t> pixels;
+  static PixelBuffer pixels;
   std::vector<WebSession::Label> labels;
   int deviceWidth = 0;
   int deviceHeight = 0;

@@ -15,7 +15,7 @@
 // the page, which sets them in that font over the finished picture.
 class LabelledPixelCanvas final : public PixelPlotCanvas {
  public:
-  LabelledPixelCanvas(std::vector<std::uint32_t>& pixels, int width, int height, double ratio,
+  LabelledPixelCanvas(PixelBuffer& pixels, int width, int height, double ratio,
                       std::vector<WebSession::Label>& labels)
       : PixelPlotCanvas(pixels.data(), width, height, width, ratio, PixelLayout::kRgbaBytes),
         m_ratio(ratio),

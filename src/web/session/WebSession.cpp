@@ -19,7 +19,6 @@
 #include "presets/PresetCommands.h"
 
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -131,16 +130,13 @@ std::string WebSession::Svg(int width, int height) const {
   return RenderPlotSvg(PlotViewOf(m_view), width, height, WindowPlotTextStyle(), ExtraCurves());
 }
 
-void WebSession::Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels,
-                       int& deviceWidth, int& deviceHeight, std::vector<Label>& labels) const {
+void WebSession::Paint(int width, int height, double ratio, PixelBuffer& pixels, int& deviceWidth,
+                       int& deviceHeight, std::vector<Label>& labels) const {
   if (!(ratio > 0.0) || !std::isfinite(ratio)) ratio = 1.0;
   deviceWidth = static_cast<int>(std::ceil(width * ratio));
   deviceHeight = static_cast<int>(std::ceil(height * ratio));
   if (deviceWidth <= 0 || deviceHeight <= 0) deviceWidth = deviceHeight = 0;
-  // Kept from the last paint when the size is the same, and cleared at once:
-  // assign() stores a pixel at a time in the page's size-optimised build.
-  pixels.resize(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight));
-  if (!pixels.empty()) std::memset(pixels.data(), 0, pixels.size() * sizeof(std::uint32_t));
+  pixels.Fill(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0);
   labels.clear();
   LabelledPixelCanvas canvas(pixels, deviceWidth, deviceHeight, ratio, labels);
   PaintResponsePlot(PlotViewOf(m_view), canvas, ExtraCurves());

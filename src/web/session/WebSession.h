@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PixelBuffer.h"
 #include "WebView.h"
 #include "chain/ChainPanel.h"
 #include "loads/LoadMapPaint.h"
@@ -64,8 +65,8 @@ class WebSession {
   };
   // Paints the plot at `ratio` device pixels per logical pixel into `pixels`
   // (R, G, B, A bytes, row by row) of the size rounded up to device pixels.
-  void Paint(int width, int height, double ratio, std::vector<std::uint32_t>& pixels, int& deviceWidth,
-             int& deviceHeight, std::vector<Label>& labels) const;
+  void Paint(int width, int height, double ratio, PixelBuffer& pixels, int& deviceWidth, int& deviceHeight,
+             std::vector<Label>& labels) const;
 
   // Find Stage Settings: ranks the inputs' settings, shown in the order of
   // the column last sorted by (as the window's table keeps it); Apply puts
@@ -94,8 +95,8 @@ class WebSession {
   // cartridge and stage last ranked, with the stage's settings as dots and the
   // window's load as a cross. Empty on success, else why there is none.
   std::string MakeLoadMap();
-  void PaintMap(int width, int height, double ratio, std::vector<std::uint32_t>& pixels, int& deviceWidth,
-                int& deviceHeight, std::vector<Label>& labels) const;
+  void PaintMap(int width, int height, double ratio, PixelBuffer& pixels, int& deviceWidth, int& deviceHeight,
+                std::vector<Label>& labels) const;
   std::string MapReadout(int width, int height, int x, int y) const;
   std::string MapSvg(int width, int height) const;
   // The load under (x, y) into C total and RL, then Calculate, as a

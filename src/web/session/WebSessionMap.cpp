@@ -45,14 +45,14 @@ std::string WebSession::MakeLoadMap() {
   return std::string();
 }
 
-void WebSession::PaintMap(int width, int height, double ratio, std::vector<std::uint32_t>& pixels,
-                          int& deviceWidth, int& deviceHeight, std::vector<Label>& labels) const {
+void WebSession::PaintMap(int width, int height, double ratio, PixelBuffer& pixels, int& deviceWidth,
+                          int& deviceHeight, std::vector<Label>& labels) const {
   if (!(ratio > 0.0) || !std::isfinite(ratio)) ratio = 1.0;
   deviceWidth = static_cast<int>(std::ceil(width * ratio));
   deviceHeight = static_cast<int>(std::ceil(height * ratio));
   if (deviceWidth <= 0 || deviceHeight <= 0 || !m_map) deviceWidth = deviceHeight = 0;
   // White ground, as the window's map starts from.
-  pixels.assign(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0xFFFFFFFFu);
+  pixels.Fill(static_cast<std::size_t>(deviceWidth) * static_cast<std::size_t>(deviceHeight), 0xFF);
   labels.clear();
   if (!m_map) return;
   LabelledPixelCanvas canvas(pixels, deviceWidth, deviceHeight, ratio, labels);
