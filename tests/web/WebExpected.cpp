@@ -135,6 +135,24 @@ int main(int argc, char** argv) {
       for (const json& p : step["plot"]) plots.push_back(Plot(session, p[0], p[1], p[2]));
       result["plot"] = plots;
     }
+    if (step.contains("map")) {
+      result["mapMade"] = session.MakeLoadMap();
+      json maps = json::array();
+      for (const json& m : step["map"]) {
+        const int w = m[0];
+        const int h = m[1];
+        PixelBuffer pixels;
+        std::vector<WebSession::Label> labels;
+        int dw = 0;
+        int dh = 0;
+        session.PaintMap(w, h, m[2].get<double>(), pixels, dw, dh, labels);
+        json labelList = json::array();
+        for (const WebSession::Label& l : labels) labelList.push_back({l.x, l.y, l.text, l.colour});
+        maps.push_back({dw, dh, Hash({reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4}),
+                        labelList, session.MapReadout(w, h, w / 2, h / 2), Hash(session.MapSvg(w, h))});
+      }
+      result["map"] = maps;
+    }
     if (step.contains("closeTransformer")) session.CloseTransformerPanel();
     result["state"] = State(session);
     out.push_back({{"name", step["name"]}, {"result", result}});

@@ -88,6 +88,14 @@ async function main() {
       if ('wanted' in step) result.solved = core.solveSecondaryResistor(step.transformer, step.wanted);
     }
     if (step.plot) result.plot = step.plot.map(([w, h, ratio]) => plot(core, w, h, ratio));
+    if (step.map) {
+      result.mapMade = core.makeLoadMap();
+      result.map = step.map.map(([w, h, ratio]) => {
+        const p = core.paintMap(w, h, ratio);
+        return [p.width, p.height, hash(p.pixels), p.labels.map((l) => [l.x, l.y, l.text, l.colour]),
+          core.mapReadout(w, h, Math.trunc(w / 2), Math.trunc(h / 2)), hash(utf8(core.mapSvg(w, h)))];
+      });
+    }
     if (step.closeTransformer) core.closeTransformerPanel();
     result.state = state(core);
     try {
