@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -31,13 +32,9 @@ void CopyValue(char (&out)[16], std::string_view value) {
   out[length] = '\0';
 }
 
-}  // namespace
-
-void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
-  RunReset(view, presets, std::vector<std::string>{path});
-}
-
-void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::string>& paths) {
+// Reset with the preset file's entries from `read`, which hands them to the
+// sink and returns false when there is no file.
+void ResetWith(PresetView& view, CartridgeMap& presets, const std::function<bool(const PresetSink&)>& read) {
   view.SetFieldText(Field::L, kDefaultL);
   view.SetFieldText(Field::RS, kDefaultRS);
   view.SetFieldText(Field::C, kDefaultC);
@@ -57,19 +54,38 @@ void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::st
     if (!presets.Contains(name)) newNames.push_back(name);
     presets.SetAt(name, preset);
   };
-  bool opened = false;
-  // The first file that opens is read; one that cannot stands for "no file".
-  for (const std::string& path : paths) {
-    if ((opened = ReadPresetFile(path.c_str(), sink))) break;
-  }
-
-  if (opened) {
+  if (read(sink)) {
     // The table and the list get the same names before anything is selected.
     view.AddNames(std::move(newNames));
     view.SelectName(0);
     RunSelchangeName(view, presets);
   }
   RunUpdateSerialQLabel(view);
+}
+
+}  // namespace
+
+void RunReset(PresetView& view, CartridgeMap& presets, const char* path) {
+  RunReset(view, presets, std::vector<std::string>{path});
+}
+
+void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::string>& paths) {
+  ResetWith(view, presets, [&](const PresetSink& sink) {
+    // The first file that opens is read; one that cannot stands for "no file".
+    for (const std::string& path : paths) {
+      if (ReadPresetFile(path.c_str(), sink)) return true;
+    }
+    return false;
+  });
+}
+
+void RunResetFromBytes(PresetView& view, CartridgeMap& presets, std::string_view bytes) {
+  ResetWith(view, presets, [&](const PresetSink& sink) {
+    PresetFileReader reader(sink);
+    reader.Feed(bytes);
+    reader.Finish();
+    return true;
+  });
 }
 
 int FindPresetFile(const std::vector<std::string>& paths) {

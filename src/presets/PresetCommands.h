@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CartridgeMap;
@@ -20,6 +21,10 @@ void RunReset(PresetView& view, CartridgeMap& presets, const char* path);
 // The same with the first of `paths` that can be read; none is as a missing file.
 // A folder, an unreadable file or a dangling link cannot be read.
 void RunReset(PresetView& view, CartridgeMap& presets, const std::vector<std::string>& paths);
+
+// The same with the preset file's bytes already in memory, as the page has
+// them from the browser.
+void RunResetFromBytes(PresetView& view, CartridgeMap& presets, std::string_view bytes);
 
 // The index of the first of `paths` that can be read, or -1.
 int FindPresetFile(const std::vector<std::string>& paths);

@@ -20,9 +20,16 @@ namespace {
 
 class Reset : public testing::Test {
  protected:
+  // Every case also reads the same bytes from memory, as the page does, and
+  // must come to the same fields, names, selection and hint.
   void RunWith(const std::string& file) {
     dir.Write(file);
     RunReset(view, presets, dir.FilePath().c_str());
+    RunResetFromBytes(fromBytes, bytesPresets, file);
+    EXPECT_EQ(fromBytes.fields, view.fields);
+    EXPECT_EQ(fromBytes.names.names(), view.names.names());
+    EXPECT_EQ(fromBytes.selected, view.selected);
+    EXPECT_EQ(fromBytes.hint, view.hint);
   }
   std::string Text(Field field) { return view.fields[field]; }
   std::string LookupL(const std::string& name) {
@@ -33,6 +40,8 @@ class Reset : public testing::Test {
   TempPresetDir dir;
   FakePresetView view;
   CartridgeMap presets;
+  FakePresetView fromBytes;
+  CartridgeMap bytesPresets;
 };
 
 TEST_F(Reset, WithoutFileSetsDefaultsAndHintOnly) {

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 
 using nlohmann::json;
 
@@ -78,13 +79,14 @@ json Plot(WebSession& session, int w, int h, double ratio) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: web_expected cases.json sample-presets user-presets\n";
+  if (argc != 3) {
+    std::cerr << "usage: web_expected cases.json sample-presets\n";
     return 2;
   }
   std::ifstream in(argv[1]);
   const json cases = json::parse(in);
-  WebSession session(argv[2], argv[3]);
+  std::ifstream samples(argv[2], std::ios::binary);
+  WebSession session(std::string(std::istreambuf_iterator<char>(samples), {}));
   json out = json::array();
   for (const json& step : cases["steps"]) {
     json result;

@@ -6,7 +6,6 @@
 #include "circuit/Calculate.h"
 #include "circuit/SolverCommands.h"
 #include "engnum/FieldTextUtf8.h"
-#include "files/SafeFile.h"
 #include "loads/ApplyStageSetting.h"
 #include "loads/StageSettingOrder.h"
 #include "loads/StageSettingTexts.h"
@@ -29,8 +28,7 @@ ResponsePlotView PlotViewOf(const WebView& view) {
 
 }  // namespace
 
-WebSession::WebSession(std::string samplePath, std::string userPath)
-    : m_samplePath(std::move(samplePath)), m_userPath(std::move(userPath)) {}
+WebSession::WebSession(std::string samplePresets) : m_samplePresets(std::move(samplePresets)) {}
 
 std::string WebSession::FieldText(Field field) const { return FieldBytesToUtf8(m_view.Text(field)); }
 
@@ -58,7 +56,7 @@ bool WebSession::Run(std::string_view command) {
 }
 
 void WebSession::ReadPresets() {
-  RunReset(m_view, m_presets, (m_userPresets ? m_userPath : m_samplePath).c_str());
+  RunResetFromBytes(m_view, m_presets, m_userPresets ? m_userPresetBytes : m_samplePresets);
 }
 
 void WebSession::ChooseName(int index) {
@@ -76,7 +74,7 @@ std::string WebSession::OpenPresetFile(std::string_view bytes) {
   if (bytes.size() > kMaxPresetFileBytes) return kPresetFileTooLargeText;
   // Text of any encoding has no NUL byte; pictures and archives nearly always do.
   if (bytes.find('\0') != std::string_view::npos) return kPresetFileNotTextText;
-  if (std::string failure = WriteFileSafely(m_userPath, bytes); !failure.empty()) return failure;
+  m_userPresetBytes.assign(bytes);
   m_userPresets = true;
   // The window started with this file: its names alone.
   m_presets = CartridgeMap();
@@ -87,6 +85,7 @@ std::string WebSession::OpenPresetFile(std::string_view bytes) {
 
 void WebSession::UseSamplePresets() {
   m_userPresets = false;
+  m_userPresetBytes = std::string();
   m_presets = CartridgeMap();
   m_view.ClearNames();
   ReadPresets();

@@ -22,8 +22,9 @@
 // Texts in and out are UTF-8; the fields hold the core's 8-bit bytes.
 class WebSession {
  public:
-  // The sample preset file, and where a file the user opens is kept.
-  WebSession(std::string samplePath, std::string userPath);
+  // The sample preset file's bytes. A browser gives the page no files of its
+  // own: the sample presets and a file the user opens are kept in memory.
+  explicit WebSession(std::string samplePresets);
 
   WebView& View() { return m_view; }
 
@@ -119,8 +120,8 @@ class WebSession {
 
   WebView m_view;
   CartridgeMap m_presets;
-  std::string m_samplePath;
-  std::string m_userPath;
+  std::string m_samplePresets;
+  std::string m_userPresetBytes;
   bool m_userPresets = false;
   StageSettingsInput m_stageInput;
   StageSettingsResult m_stageResult;
