@@ -57,23 +57,35 @@ json State(WebSession& session) {
           {"description", session.Description()}};
 }
 
-json Plot(WebSession& session, int w, int h, double ratio) {
+// A picture from one of the session's painters: its size, pixels and labels.
+template <auto paint>
+json Painted(const WebSession& session, int w, int h, double ratio) {
   PixelBuffer pixels;
   std::vector<WebSession::Label> labels;
   int dw = 0;
   int dh = 0;
-  session.Paint(w, h, ratio, pixels, dw, dh, labels);
+  (session.*paint)(w, h, ratio, pixels, dw, dh, labels);
   json labelList = json::array();
   for (const WebSession::Label& l : labels) labelList.push_back({l.x, l.y, l.text, l.colour});
+  return {{"size", {dw, dh}},
+          {"pixels", Hash({reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4})},
+          {"labels", labelList}};
+}
+
+json Plot(WebSession& session, int w, int h, double ratio) {
   json readouts = json::array();
   for (const auto& [x, y] : {std::pair{0, 0}, {100, 50}, {175, 162}, {w - 1, h - 1}, {w / 3, h / 4}})
     readouts.push_back(session.Readout(w, h, x, y));
-  return {{"size", {dw, dh}},
-          {"pixels", Hash({reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4})},
-          {"labels", labelList},
-          {"readouts", readouts},
-          {"tsv", Hash(session.DataTsv(w, h))},
-          {"svg", Hash(session.Svg(w, h))}};
+  json plot = Painted<&WebSession::Paint>(session, w, h, ratio);
+  plot.update(
+      {{"readouts", readouts}, {"tsv", Hash(session.DataTsv(w, h))}, {"svg", Hash(session.Svg(w, h))}});
+  return plot;
+}
+
+json Map(WebSession& session, int w, int h, double ratio) {
+  json map = Painted<&WebSession::PaintMap>(session, w, h, ratio);
+  map.update({{"readout", session.MapReadout(w, h, w / 2, h / 2)}, {"svg", Hash(session.MapSvg(w, h))}});
+  return map;
 }
 
 }  // namespace
@@ -140,19 +152,7 @@ int main(int argc, char** argv) {
     if (step.contains("map")) {
       result["mapMade"] = session.MakeLoadMap();
       json maps = json::array();
-      for (const json& m : step["map"]) {
-        const int w = m[0];
-        const int h = m[1];
-        PixelBuffer pixels;
-        std::vector<WebSession::Label> labels;
-        int dw = 0;
-        int dh = 0;
-        session.PaintMap(w, h, m[2].get<double>(), pixels, dw, dh, labels);
-        json labelList = json::array();
-        for (const WebSession::Label& l : labels) labelList.push_back({l.x, l.y, l.text, l.colour});
-        maps.push_back({dw, dh, Hash({reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4}),
-                        labelList, session.MapReadout(w, h, w / 2, h / 2), Hash(session.MapSvg(w, h))});
-      }
+      for (const json& m : step["map"]) maps.push_back(Map(session, m[0], m[1], m[2]));
       result["map"] = maps;
     }
     if (step.contains("closeTransformer")) session.CloseTransformerPanel();

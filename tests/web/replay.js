@@ -39,13 +39,16 @@ function state(core) {
   };
 }
 
+// A picture: its size, pixels and labels.
+function painted(p) {
+  const labels = p.labels.map((l) => [l.x, l.y, l.text, l.colour]);
+  return { size: [p.width, p.height], pixels: hash(p.pixels), labels };
+}
+
 function plot(core, w, h, ratio) {
-  const p = core.paint(w, h, ratio);
   const points = [[0, 0], [100, 50], [175, 162], [w - 1, h - 1], [Math.trunc(w / 3), Math.trunc(h / 4)]];
   return {
-    size: [p.width, p.height],
-    pixels: hash(p.pixels),
-    labels: p.labels.map((l) => [l.x, l.y, l.text, l.colour]),
+    ...painted(core.paint(w, h, ratio)),
     readouts: points.map(([x, y]) => core.readout(w, h, x, y)),
     tsv: hash(utf8(core.dataTsv(w, h))),
     svg: hash(utf8(core.svg(w, h))),
@@ -86,11 +89,11 @@ async function main() {
     if (step.plot) result.plot = step.plot.map(([w, h, ratio]) => plot(core, w, h, ratio));
     if (step.map) {
       result.mapMade = core.makeLoadMap();
-      result.map = step.map.map(([w, h, ratio]) => {
-        const p = core.paintMap(w, h, ratio);
-        return [p.width, p.height, hash(p.pixels), p.labels.map((l) => [l.x, l.y, l.text, l.colour]),
-          core.mapReadout(w, h, Math.trunc(w / 2), Math.trunc(h / 2)), hash(utf8(core.mapSvg(w, h)))];
-      });
+      result.map = step.map.map(([w, h, ratio]) => ({
+        ...painted(core.paintMap(w, h, ratio)),
+        readout: core.mapReadout(w, h, Math.trunc(w / 2), Math.trunc(h / 2)),
+        svg: hash(utf8(core.mapSvg(w, h))),
+      }));
     }
     if (step.closeTransformer) core.closeTransformerPanel();
     result.state = state(core);
