@@ -14,22 +14,20 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 class Reset : public testing::Test {
  protected:
-  // Every case also reads the same bytes from memory, as the page does, and
-  // must come to the same fields, names, selection and hint.
+  // Every case also reads the same bytes from memory, as the page does.
   void RunWith(const std::string& file) {
     dir.Write(file);
     RunReset(view, presets, dir.FilePath().c_str());
     RunResetFromBytes(fromBytes, bytesPresets, file);
-    EXPECT_EQ(fromBytes.fields, view.fields);
-    EXPECT_EQ(fromBytes.names.names(), view.names.names());
-    EXPECT_EQ(fromBytes.selected, view.selected);
-    EXPECT_EQ(fromBytes.hint, view.hint);
+    EXPECT_EQ(std::tie(fromBytes.fields, fromBytes.names.names(), fromBytes.selected, fromBytes.hint),
+              std::tie(view.fields, view.names.names(), view.selected, view.hint));
   }
   std::string Text(Field field) { return view.fields[field]; }
   std::string LookupL(const std::string& name) {

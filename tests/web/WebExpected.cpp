@@ -150,10 +150,8 @@ int main(int argc, char** argv) {
       result["plot"] = plots;
     }
     if (step.contains("map")) {
-      result["mapMade"] = session.MakeLoadMap();
-      json maps = json::array();
-      for (const json& m : step["map"]) maps.push_back(Map(session, m[0], m[1], m[2]));
-      result["map"] = maps;
+      session.MakeLoadMap();
+      for (const json& m : step["map"]) result["map"].push_back(Map(session, m[0], m[1], m[2]));
     }
     if (step.contains("closeTransformer")) session.CloseTransformerPanel();
     result["state"] = State(session);

@@ -88,7 +88,7 @@ async function main() {
     }
     if (step.plot) result.plot = step.plot.map(([w, h, ratio]) => plot(core, w, h, ratio));
     if (step.map) {
-      result.mapMade = core.makeLoadMap();
+      core.makeLoadMap();
       result.map = step.map.map(([w, h, ratio]) => ({
         ...painted(core.paintMap(w, h, ratio)),
         readout: core.mapReadout(w, h, Math.trunc(w / 2), Math.trunc(h / 2)),
